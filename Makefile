@@ -1,0 +1,37 @@
+# Entry points for a new machine: each target installs what is missing, configures and builds.
+BUILD_DIR   ?= build
+ASAN_DIR    ?= build-asan
+BENCH_DIR   ?= build-bench
+JOBS        ?= $(shell nproc)
+CMAKE_FLAGS ?=
+
+.PHONY: deps configure build gallery test test-asan bench clean
+
+deps:
+	@scripts/install-deps.sh
+
+configure: deps
+	@cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZARVO_WERROR=ON $(CMAKE_FLAGS) >/dev/null
+
+build: configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS)
+
+gallery: build
+	@$(BUILD_DIR)/apps/gallery/gallery $(ARGS)
+
+test: build
+	@ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
+
+test-asan: deps
+	@cmake -S . -B $(ASAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZARVO_WERROR=ON -DZARVO_SANITIZE=ON >/dev/null
+	@cmake --build $(ASAN_DIR) -j $(JOBS)
+	@ctest --test-dir $(ASAN_DIR) --output-on-failure -j $(JOBS)
+
+bench: deps
+	@cmake -S . -B $(BENCH_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build $(BENCH_DIR) -j $(JOBS) --target workloads micro
+	@$(BENCH_DIR)/bench/workloads --all
+	@$(BENCH_DIR)/bench/micro
+
+clean:
+	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(BENCH_DIR)

@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the project builds and tests with, and only those missing.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+missing=()
+while read -r pkg; do
+  [ -z "$pkg" ] && continue
+  status=$(dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null || true)
+  [ "$status" = "install ok installed" ] || missing+=("$pkg")
+done < "$here/packages.txt"
+[ ${#missing[@]} -eq 0 ] && exit 0
+if [ "$(id -u)" -ne 0 ]; then
+  echo "Missing packages. Install them with:" >&2
+  echo "  sudo apt-get install -y ${missing[*]}" >&2
+  exit 1
+fi
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -qq
+apt-get install -y -qq --no-install-recommends "${missing[@]}"
