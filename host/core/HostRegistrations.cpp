@@ -1,0 +1,25 @@
+#include "host/core/HostRegistrations.h"
+
+#include "host/core/ClassRegistry.h"
+
+namespace zarvo {
+
+const HostInterface* FindHostInterface(std::string_view name) noexcept {
+  const std::string_view plain = name.substr(0, name.find('<'));
+  for (const HostInterface& host : kHostInterfaces) {
+    if (host.name == plain) return &host;
+  }
+  return nullptr;
+}
+
+void RecordHostRegistrations() {
+  ClassRegistry& registry = ClassRegistry::Get();
+  // The widget class registry stands for the whole set: the host records all or nothing.
+  if (registry.HasRegistry(kWidgetClassesRegistry)) return;
+  for (std::string_view framework : kHostFrameworks) registry.RecordDeclaration(Id(framework));
+  for (std::string_view registryId : kHostRegistries) registry.RecordRegistry(Id(registryId));
+  for (const HostInterface& host : kHostInterfaces) registry.RecordDeclaration(Id(host.id));
+  for (std::string_view classId : kDeclaredOnlyClassIds) registry.RecordDeclaration(Id(classId));
+}
+
+}  // namespace zarvo

@@ -1,0 +1,413 @@
+#include "host/ui/Painter.h"
+
+#include <cairo.h>
+#include <pango/pangocairo.h>
+
+#include <cassert>
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "host/gfx/Image.h"
+#include "host/ui/FontCache.h"
+#include "host/ui/FontHandle.h"
+
+namespace zarvo {
+
+namespace {
+
+// Widgets nest a few levels of clips and groups; reserving keeps pushes free of allocation.
+constexpr size_t kStackReserve = 64;
+// Glyphs below this size are invisible anyway, and cairo rejects a zero font matrix.
+constexpr Float kMinDrawableFontSize = 0.1;
+
+bool IsFinite(Vector2d p) { return std::isfinite(p.x) && std::isfinite(p.y); }
+
+class CairoSink {
+ public:
+  explicit CairoSink(cairo_t* cr) : cr_(cr) {}
+  void MoveTo(Vector2d p) { cairo_move_to(cr_, p.x, p.y); }
+  void LineTo(Vector2d p) { cairo_line_to(cr_, p.x, p.y); }
+  void CubicTo(Vector2d c1, Vector2d c2, Vector2d p) { cairo_curve_to(cr_, c1.x, c1.y, c2.x, c2.y, p.x, p.y); }
+  void Close() { cairo_close_path(cr_); }
+
+ private:
+  cairo_t* cr_;
+};
+
+void AppendRect(cairo_t* cr, const Rect& rect) {
+  if (rect.IsEmpty()) {
+    cairo_rectangle(cr, 0.0, 0.0, 0.0, 0.0);
+  } else {
+    cairo_rectangle(cr, rect.left, rect.top, rect.Width(), rect.Height());
+  }
+}
+
+}  // namespace
+
+Painter::Painter(cairo_surface_t* target) : target_(cairo_surface_reference(target)) {
+  assert(target && cairo_surface_get_type(target) == CAIRO_SURFACE_TYPE_IMAGE &&
+         cairo_image_surface_get_format(target) == CAIRO_FORMAT_ARGB32);
+  width_ = cairo_image_surface_get_width(target);
+  height_ = cairo_image_surface_get_height(target);
+  cr_ = cairo_create(target_);
+  cairo_font_options_t* options = cairo_font_options_create();
+  cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_GRAY);
+  cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_NONE);
+  cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
+  cairo_set_font_options(cr_, options);
+  cairo_font_options_destroy(options);
+  cairo_set_antialias(cr_, CAIRO_ANTIALIAS_GRAY);
+  cairo_set_fill_rule(cr_, CAIRO_FILL_RULE_WINDING);
+  cairo_set_line_cap(cr_, CAIRO_LINE_CAP_BUTT);
+  cairo_set_line_join(cr_, CAIRO_LINE_JOIN_MITER);
+  stack_.reserve(kStackReserve);
+}
+
+Painter::~Painter() {
+  cairo_destroy(cr_);
+  cairo_surface_destroy(target_);
+}
+
+Result<void> Painter::GetStatus() const {
+  const cairo_status_t status = cairo_status(cr_);
+  if (status != CAIRO_STATUS_SUCCESS) return IllegalStateError(std::string("Drawing failed: ") + cairo_status_to_string(status));
+  return Ok();
+}
+
+void Painter::SetTransform(const Matrix2d& matrix) {
+  transform_ = matrix;
+  ApplyTransform();
+}
+
+void Painter::ApplyTransform() {
+  const Matrix2d& m = transform_;
+  const Float det = m.Determinant();
+  degenerate_ = !(std::isfinite(det) && det != 0.0 && std::isfinite(m.tx) && std::isfinite(m.ty));
+  // cairo would go into a permanent error state on a singular matrix.
+  if (degenerate_) return;
+  const cairo_matrix_t matrix{m.a, m.b, m.c, m.d, m.tx, m.ty};
+  cairo_set_matrix(cr_, &matrix);
+}
+
+void Painter::Push(EntryKind kind, Float alpha) {
+  stack_.push_back({kind, alpha, transform_});
+  if (kind == EntryKind::kSave || kind == EntryKind::kClip) cairo_save(cr_);
+}
+
+void Painter::Pop(bool opacity) {
+  assert(!stack_.empty() && "pop without push");
+  if (stack_.empty()) return;
+  const Entry entry = stack_.back();
+  const bool isOpacity = entry.kind == EntryKind::kGroup || entry.kind == EntryKind::kOpaque || entry.kind == EntryKind::kHidden;
+  assert(isOpacity == opacity && "unbalanced painter stack");
+  (void)opacity;
+  (void)isOpacity;
+  stack_.pop_back();
+  switch (entry.kind) {
+    case EntryKind::kSave:
+    case EntryKind::kClip: cairo_restore(cr_); break;
+    case EntryKind::kGroup:
+      // Popping the group restores the state of its push, then composes it once.
+      cairo_pop_group_to_source(cr_);
+      cairo_paint_with_alpha(cr_, entry.alpha);
+      cairo_restore(cr_);
+      break;
+    case EntryKind::kHidden: --hiddenDepth_; break;
+    case EntryKind::kOpaque: break;
+  }
+  transform_ = entry.transform;
+  ApplyTransform();
+}
+
+void Painter::Save() { Push(EntryKind::kSave); }
+
+void Painter::Restore() {
+  assert(stack_.empty() || stack_.back().kind == EntryKind::kSave);
+  Pop(false);
+}
+
+void Painter::PushClipRect(const Rect& rect) {
+  Push(EntryKind::kClip);
+  cairo_new_path(cr_);
+  if (degenerate_) {
+    AppendRect(cr_, {});
+  } else {
+    AppendRect(cr_, rect);
+  }
+  cairo_clip(cr_);
+}
+
+void Painter::PushClipRoundedRect(const Rect& rect, const CornerRadii& radii) {
+  if (radii.IsZero()) {
+    PushClipRect(rect);
+    return;
+  }
+  Push(EntryKind::kClip);
+  cairo_new_path(cr_);
+  if (degenerate_ || rect.IsEmpty()) {
+    AppendRect(cr_, {});
+  } else {
+    CairoSink sink(cr_);
+    TraceRoundedRect(rect, radii, sink);
+  }
+  cairo_clip(cr_);
+}
+
+void Painter::PushClipPath(const Path& path) {
+  Push(EntryKind::kClip);
+  cairo_new_path(cr_);
+  if (degenerate_ || path.IsEmpty()) {
+    AppendRect(cr_, {});
+  } else {
+    AppendPath(path, true);
+  }
+  cairo_clip(cr_);
+}
+
+void Painter::PopClip() {
+  assert(stack_.empty() || stack_.back().kind == EntryKind::kClip);
+  Pop(false);
+}
+
+void Painter::PushOpacity(Float opacity) { PushOpacity(opacity, nullptr); }
+
+void Painter::PushOpacity(Float opacity, const Rect& bounds) { PushOpacity(opacity, &bounds); }
+
+void Painter::PushOpacity(Float opacity, const Rect* bounds) {
+  if (!(opacity > 0.0)) {
+    Push(EntryKind::kHidden);
+    ++hiddenDepth_;
+  } else if (opacity >= 1.0 || hiddenDepth_ > 0) {
+    Push(EntryKind::kOpaque);
+  } else {
+    Push(EntryKind::kGroup, opacity);
+    cairo_save(cr_);
+    if (bounds) {
+      // The group's surface covers the clip: clipping first keeps it the size of the bounds.
+      cairo_new_path(cr_);
+      AppendRect(cr_, degenerate_ ? Rect{} : *bounds);
+      cairo_clip(cr_);
+    }
+    cairo_push_group(cr_);
+  }
+}
+
+void Painter::PopOpacity() { Pop(true); }
+
+Rect Painter::GetClipBounds() const {
+  double x1, y1, x2, y2;
+  cairo_save(cr_);
+  cairo_identity_matrix(cr_);
+  cairo_clip_extents(cr_, &x1, &y1, &x2, &y2);
+  cairo_restore(cr_);
+  return {x1, y1, x2, y2};
+}
+
+void Painter::SetColor(const ColorA& color) { cairo_set_source_rgba(cr_, color.r, color.g, color.b, color.a); }
+
+void Painter::AppendPath(const Path& path, bool closeSubpaths) {
+  const std::vector<Vector2d>& points = path.GetPoints();
+  size_t index = 0;
+  bool open = false;
+  for (PathVerb verb : path.GetVerbs()) {
+    switch (verb) {
+      case PathVerb::kMoveTo:
+        if (closeSubpaths && open) cairo_close_path(cr_);
+        cairo_move_to(cr_, points[index].x, points[index].y);
+        ++index;
+        open = true;
+        break;
+      case PathVerb::kLineTo:
+        cairo_line_to(cr_, points[index].x, points[index].y);
+        ++index;
+        open = true;
+        break;
+      case PathVerb::kCubicTo:
+        cairo_curve_to(cr_, points[index].x, points[index].y, points[index + 1].x, points[index + 1].y,
+                       points[index + 2].x, points[index + 2].y);
+        index += 3;
+        open = true;
+        break;
+      case PathVerb::kClose:
+        cairo_close_path(cr_);
+        open = false;
+        break;
+    }
+  }
+  if (closeSubpaths && open) cairo_close_path(cr_);
+}
+
+void Painter::FillAndStroke(const PaintStyle& style) {
+  const bool stroke = style.HasStroke();
+  if (style.HasFill()) {
+    SetColor(style.fill);
+    if (stroke) {
+      cairo_fill_preserve(cr_);
+    } else {
+      cairo_fill(cr_);
+    }
+  }
+  if (stroke) {
+    StrokePath(style.stroke, style.strokeWidth);
+  } else {
+    cairo_new_path(cr_);
+  }
+}
+
+void Painter::StrokePath(const ColorA& color, Float width) {
+  SetColor(color);
+  cairo_set_line_width(cr_, width);
+  cairo_stroke(cr_);
+}
+
+void Painter::Clear(const Rect& rect, const ColorA& color) {
+  if (!CanDraw() || rect.IsEmpty()) return;
+  cairo_set_operator(cr_, CAIRO_OPERATOR_SOURCE);
+  SetColor(color);
+  AppendRect(cr_, rect);
+  cairo_fill(cr_);
+  cairo_set_operator(cr_, CAIRO_OPERATOR_OVER);
+}
+
+void Painter::FillSurface(const ColorA& color) {
+  cairo_save(cr_);
+  cairo_identity_matrix(cr_);
+  cairo_reset_clip(cr_);
+  cairo_set_operator(cr_, CAIRO_OPERATOR_SOURCE);
+  SetColor(color);
+  cairo_paint(cr_);
+  cairo_restore(cr_);
+}
+
+void Painter::DrawLine(Vector2d from, Vector2d to, const ColorA& color, Float width) {
+  if (!CanDraw() || !(width > 0.0) || !(color.a > 0.0)) return;
+  cairo_move_to(cr_, from.x, from.y);
+  cairo_line_to(cr_, to.x, to.y);
+  StrokePath(color, width);
+}
+
+void Painter::DrawBezier(const CubicBezier& curve, const ColorA& color, Float width) {
+  if (!CanDraw() || !(width > 0.0) || !(color.a > 0.0)) return;
+  cairo_move_to(cr_, curve.p0.x, curve.p0.y);
+  cairo_curve_to(cr_, curve.c1.x, curve.c1.y, curve.c2.x, curve.c2.y, curve.p1.x, curve.p1.y);
+  StrokePath(color, width);
+}
+
+void Painter::DrawRectangle(const Rect& rect, const PaintStyle& style, const CornerRadii& radii) {
+  if (!CanDraw() || rect.IsEmpty() || (!style.HasFill() && !style.HasStroke())) return;
+  if (radii.IsZero()) {
+    cairo_rectangle(cr_, rect.left, rect.top, rect.Width(), rect.Height());
+    FillAndStroke(style);
+    return;
+  }
+  const CornerRadii fitted = radii.FittedTo(rect);
+  CairoSink sink(cr_);
+  if (style.HasFill()) {
+    TraceRoundedRect(rect, fitted, sink);
+    SetColor(style.fill);
+    cairo_fill(cr_);
+  }
+  if (!style.HasStroke()) return;
+  // The outline of a rounded rectangle is the ring between the rectangle grown and shrunk by
+  // half the width, with radii grown and shrunk alike (offset arcs stay arcs). Filling that
+  // ring is several times faster than cairo's stroker on curves, and borders are everywhere.
+  const Float half = 0.5 * style.strokeWidth;
+  auto offset = [half](Vector2d r, Float sign) {
+    if (r.x <= 0.0 || r.y <= 0.0) return Vector2d{};
+    return Vector2d{std::max(r.x + sign * half, 0.0), std::max(r.y + sign * half, 0.0)};
+  };
+  const CornerRadii outer{offset(fitted.topLeft, 1), offset(fitted.topRight, 1), offset(fitted.bottomRight, 1),
+                          offset(fitted.bottomLeft, 1)};
+  const CornerRadii inner{offset(fitted.topLeft, -1), offset(fitted.topRight, -1), offset(fitted.bottomRight, -1),
+                          offset(fitted.bottomLeft, -1)};
+  TraceRoundedRect(rect.Inflate(half), outer, sink);
+  const Rect innerRect = rect.Inflate(-half);
+  if (!innerRect.IsEmpty()) TraceRoundedRect(innerRect, inner, sink);
+  cairo_set_fill_rule(cr_, CAIRO_FILL_RULE_EVEN_ODD);
+  SetColor(style.stroke);
+  cairo_fill(cr_);
+  cairo_set_fill_rule(cr_, CAIRO_FILL_RULE_WINDING);
+}
+
+void Painter::DrawCircle(Vector2d center, Float radius, const PaintStyle& style) {
+  if (!CanDraw() || !(radius > 0.0) || !IsFinite(center) || (!style.HasFill() && !style.HasStroke())) return;
+  cairo_new_sub_path(cr_);
+  cairo_arc(cr_, center.x, center.y, radius, 0.0, 2.0 * std::numbers::pi);
+  cairo_close_path(cr_);
+  FillAndStroke(style);
+}
+
+void Painter::DrawPath(const Path& path, const PaintStyle& style) {
+  if (!CanDraw() || path.IsEmpty() || (!style.HasFill() && !style.HasStroke())) return;
+  AppendPath(path, false);
+  FillAndStroke(style);
+}
+
+void Painter::DrawShape(const Path& path, const ColorA& fill, const ColorA& outline, Float outlineWidth) {
+  const PaintStyle style{fill, outline, outlineWidth};
+  if (!CanDraw() || path.IsEmpty() || (!style.HasFill() && !style.HasStroke())) return;
+  AppendPath(path, true);
+  FillAndStroke(style);
+}
+
+void Painter::DrawText(std::string_view text, const FontHandle& font, Vector2d position, const ColorA& color) {
+  if (!CanDraw() || text.empty() || !(color.a > 0.0) || font.GetPixelSize() < kMinDrawableFontSize) return;
+  const Vector2d origin = transform_.TransformPoint(position);
+  if (!IsFinite(origin)) return;
+  const TextLayout layout = FontCache::Get().GetLayout(font, text);
+  const FONTBASELINE baseline = font.GetDescription().baseline;
+  // DEFAULT pins the line box's top exactly, even when a fallback font makes the line taller.
+  const Float top = baseline == FONTBASELINE::DEFAULT
+                        ? origin.y
+                        : origin.y + font.GetBaselineOffset(baseline) - layout.baseline;
+  cairo_identity_matrix(cr_);
+  cairo_move_to(cr_, origin.x, top);
+  SetColor(color);
+  pango_cairo_show_layout(cr_, layout.layout);
+  cairo_new_path(cr_);
+  ApplyTransform();
+}
+
+void Painter::DrawImage(const Image& image, const Rect& destination, Float opacity) {
+  if (!CanDraw() || destination.IsEmpty() || !(opacity > 0.0)) return;
+  cairo_surface_t* surface = image.GetCairoSurface();
+  if (!surface) return;
+  cairo_set_source_surface(cr_, surface, 0.0, 0.0);
+  cairo_pattern_t* pattern = cairo_get_source(cr_);
+  // Pattern space is the image's pixels: user -> pattern scales the destination onto them.
+  cairo_matrix_t matrix;
+  cairo_matrix_init_scale(&matrix, static_cast<Float>(image.GetWidth()) / destination.Width(),
+                          static_cast<Float>(image.GetHeight()) / destination.Height());
+  cairo_matrix_translate(&matrix, -destination.left, -destination.top);
+  cairo_pattern_set_matrix(pattern, &matrix);
+  cairo_pattern_set_filter(pattern, CAIRO_FILTER_GOOD);
+  // Padding instead of transparency beyond the edge keeps a scaled image's border sharp.
+  cairo_pattern_set_extend(pattern, CAIRO_EXTEND_PAD);
+  cairo_rectangle(cr_, destination.left, destination.top, destination.Width(), destination.Height());
+  if (opacity >= 1.0) {
+    cairo_fill(cr_);
+  } else {
+    cairo_save(cr_);
+    cairo_clip(cr_);
+    cairo_paint_with_alpha(cr_, opacity);
+    cairo_restore(cr_);
+  }
+  // Drop the image's surface from the context so that it is not held past the draw.
+  cairo_set_source_rgba(cr_, 0.0, 0.0, 0.0, 1.0);
+}
+
+void Painter::DrawWire(Vector2d from, Vector2d to, const ColorA& color, Float width) {
+  DrawBezier(WireCurve(from, to), color, width);
+}
+
+void Painter::DrawCross(const Rect& rect, const ColorA& color, Float width) {
+  if (!CanDraw() || !(width > 0.0) || !(color.a > 0.0)) return;
+  cairo_move_to(cr_, rect.left, rect.top);
+  cairo_line_to(cr_, rect.right, rect.bottom);
+  cairo_move_to(cr_, rect.right, rect.top);
+  cairo_line_to(cr_, rect.left, rect.bottom);
+  StrokePath(color, width);
+}
+
+}  // namespace zarvo

@@ -1,0 +1,262 @@
+#pragma once
+#include <cstdint>
+#include <memory>
+
+#include "host/core/FunctionRef.h"
+#include "host/ui/HitTests.h"
+#include "host/ui/WidgetInterface.h"
+
+namespace zarvo {
+
+// Pixels per REM when a widget is not on a canvas yet, and the canvases' default.
+constexpr Float kDefaultRemBase = 13.0;
+// Border line width when none was set.
+constexpr Float kDefaultBorderLinewidth = 1.0;
+
+// The host's implementation of the widget base. Widget classes derive from it (or from the
+// implementation of the widget they extend) and override the hooks they need.
+class WidgetBase : public virtual WidgetInterface {
+ public:
+  WidgetBase();
+  ~WidgetBase() override;
+
+  WidgetBase* GetBase() noexcept override { return this; }
+  const WidgetBase* GetBase() const noexcept override { return this; }
+
+  // Drawing base.
+  void RequestRedraw() override;
+  Result<void> DrawLine(Vector2d from, Vector2d to, const ColorA& color, Float width) override;
+  Result<void> DrawBezier(Vector2d p0, Vector2d c1, Vector2d c2, Vector2d p1, const ColorA& color, Float width) override;
+  Result<void> DrawPath(const Path& path, const ColorA& color, Float width) override;
+  Result<void> DrawShape(const Path& path, const ColorA& fill) override;
+  Result<void> DrawRectangle(const Rect& rect, const ColorA& fill) override;
+  Result<void> DrawCircle(Vector2d center, Float radius, const ColorA& fill) override;
+  Result<void> DrawText(const String& text, const FontDescription& font, Vector2d position, const ColorA& color) override;
+  Result<void> DrawImage(const Image& image, const Rect& destination, Float opacity) override;
+  Result<void> DrawWire(Vector2d from, Vector2d to, const ColorA& color, Float width) override;
+  Result<void> DrawSVG(const Url& url, const Rect& destination, Int state) override;
+  void SetClipping(bool clip) override;
+  bool GetClipping() const override { return Has(kClipping); }
+
+  // Hooks with their defaults.
+  Result<void> LayoutBegin() override { return Ok(); }
+  Result<void> LayoutEnd() override { return Ok(); }
+  Result<void> LayoutPass1() override { return Ok(); }
+  Result<void> LayoutPass2() override { return Ok(); }
+  Result<void> LayoutPass3() override { return Ok(); }
+  Result<void> DrawBegin() override { return Ok(); }
+  Result<void> DrawEnd() override { return Ok(); }
+  Result<void> DrawSetClipping() override;
+  Result<void> DrawBackground() override;
+  Result<void> DrawContent() override { return Ok(); }
+  Result<void> DrawOverlay() override { return Ok(); }
+  Result<void> DrawDragAndDropOverlay() override { return Ok(); }
+  Result<void> DrawBorder() override;
+  Result<void> DrawFocus() override;
+  Result<void> DrawHighlight() override;
+
+  // Geometry.
+  void SetLocalPosition(Vector2d position) override;
+  Result<void> SetLocalSize(CanvasUnitValue width, CanvasUnitValue height) override;
+  Result<void> SetLocalSize(Float width, Float height) override;
+  void SetLocalScale(Vector2d scale) override;
+  Vector2d GetLocalPosition() const override { return position_; }
+  Vector2d GetLocalScale() const override { return scale_; }
+  Vector2d GetLocalPixSize() const override { return pixSize_; }
+  CanvasUnitSize GetLocalSize() const override { return size_; }
+  Rect GetLocalFrame() const override { return {0.0, 0.0, pixSize_.x, pixSize_.y}; }
+  Rect GetGlobalFrame() const override;
+  Vector2d GetParentLocalSize() const override { return {pixSize_.x * scale_.x, pixSize_.y * scale_.y}; }
+  CanvasUnitSize GetParentLocalSizeCUV() const override;
+  void SetSizeMode(WIDGET_SIZE mode, WIDGET_DIRECTION direction) override;
+  WIDGET_SIZE GetSizeMode(WIDGET_DIRECTION direction) const override { return sizeMode_[DirectionIndex(direction)]; }
+  void SetInheritParentSize(bool inherit, WIDGET_DIRECTION direction) override;
+  bool GetInheritParentSize(WIDGET_DIRECTION direction) const override {
+    return Has(direction == WIDGET_DIRECTION::HORIZONTAL ? kInheritWidth : kInheritHeight);
+  }
+  void SetMinSize(CanvasUnitValue size, WIDGET_DIRECTION direction) override;
+  CanvasUnitValue GetMinSize(WIDGET_DIRECTION direction) const override;
+  void SetMaxSize(CanvasUnitValue size, WIDGET_DIRECTION direction) override;
+  CanvasUnitValue GetMaxSize(WIDGET_DIRECTION direction) const override;
+  void SetFixedSize(CanvasUnitValue size, WIDGET_DIRECTION direction) override;
+  CanvasUnitValue GetFixedSize(WIDGET_DIRECTION direction) const override;
+  Float ToPixels(CanvasUnitValue value) const override { return value.ToPixels(GetRemBase()); }
+  Matrix2d GetLocalMatrix() const override;
+  Matrix2d GetGlobalMatrix() const override;
+  Matrix2d GetGlobalInverseMatrix() const override { return GetGlobalMatrix().Inverse(); }
+  Vector2d GlobalToLocalPosition(Vector2d position) const override;
+  Vector2d LocalToGlobalPosition(Vector2d position) const override;
+  Vector2d GlobalToLocalSize(Vector2d size) const override;
+  Vector2d LocalToGlobalSize(Vector2d size) const override;
+  Path GlobalToLocalPath(const Path& path) const override;
+  Path LocalToGlobalPath(const Path& path) const override;
+  Vector2d LocalToScreenPosition(Vector2d position) const override;
+  Vector2d ScreenToLocalPosition(Vector2d position) const override;
+
+  // Appearance.
+  void SetLocalVisibility(bool visible) override;
+  bool GetLocalVisibility() const override { return Has(kVisible); }
+  bool GetGlobalVisibility() const override;
+  void SetColor(const ColorA& color) override;
+  ColorA GetColor() const override { return color_; }
+  void SetLocalOpacity(Float opacity) override;
+  Float GetLocalOpacity() const override { return opacity_; }
+  void SetAcceptFocus(bool accept) override { SetFlag(kAcceptFocus, accept); }
+  bool GetAcceptFocus() const override { return Has(kAcceptFocus); }
+  void SetAcceptTabFocus(bool accept) override { SetFlag(kAcceptTabFocus, accept); }
+  bool GetAcceptTabFocus() const override { return Has(kAcceptTabFocus); }
+  void SetFocusVisibility(bool visible) override;
+  bool GetFocusVisibility() const override { return Has(kFocusVisible); }
+  bool HasFocus() const override;
+  void SetEnabled(bool enabled) override;
+  bool GetEnabled() const override { return Has(kEnabled); }
+  void SetSelection(bool selected) override;
+  bool GetSelection() const override { return Has(kSelected); }
+  void SetBackgroundVisibility(bool visible) override;
+  bool GetBackgroundVisibility() const override { return Has(kBackgroundVisible); }
+  void SetBackgroundColor(const ColorA& color) override;
+  ColorA GetBackgroundColor() const override { return backgroundColor_; }
+  void SetBorderVisibility(bool visible) override;
+  bool GetBorderVisibility() const override { return Has(kBorderVisible); }
+  void SetBorderColor(const ColorA& color) override;
+  ColorA GetBorderColor() const override { return borderColor_; }
+  void SetBorderLinewidth(CanvasUnitValue width) override;
+  CanvasUnitValue GetBorderLinewidth() const override;
+  void SetRounding(const Rounding& rounding) override;
+  Rounding GetRounding() const override;
+  // The rounding in pixels, for drawing.
+  CornerRadii GetCornerRadii() const;
+
+  // Context.
+  Ref<PresenterInterface> GetPresenter() const override;
+  void SetPresenter(const Ref<PresenterInterface>& presenter) override;
+  AppWindowInterface* GetAppWindow() const override;
+  AppWidgetInterface* GetAppWidget() const override { return appWidget_; }
+  CanvasInterface* GetCanvas() const override;
+
+  // Content.
+  Result<void> CreateLayout() override;
+  void RequestSwitchLayout() override;
+  Result<void> HandleSwitchLayout() override { return Ok(); }
+  void RequestLayout() override;
+  bool IsLayoutCreated() const override { return Has(kLayoutCreated); }
+
+  // Direction.
+  void SetR2LMode(WIDGET_R2L_MODE mode) override;
+  WIDGET_R2L_MODE GetR2LMode() const override { return r2lMode_; }
+  void SetAcceptR2LMode(bool accept) override;
+  bool GetAcceptR2LMode() const override { return Has(kAcceptR2L); }
+  void SetOrientation(WIDGET_DIRECTION orientation) override;
+  WIDGET_DIRECTION GetOrientation() const override { return orientation_; }
+  WIDGET_DIRECTION GetEffectiveOrientation() const override { return orientation_; }
+  void SetLOD(Int lod) override;
+  Int GetLOD() const override { return lod_; }
+
+  // Input.
+  Result<bool> MouseHit(Vector2d position) const override;
+  Result<bool> FrameHit(const Rect& globalFrame) const override;
+  Result<void> HandleCursorInfo(Vector2d) override { return Ok(); }
+  Result<bool> HandleEvent(const DataDictionary*) override { return false; }
+  bool GetAcceptDragAndDrop() const override { return false; }
+  Result<bool> HandleDragAndDrop(const DataDictionary&) override { return false; }
+
+  // Commands: a widget that does not handle a command passes it to its parent, and the root to
+  // its window.
+  Result<Ref<ObjectInterface>> GetPopupMenu(Vector2d position) override;
+  Result<bool> HandleCommand(const Id&, const DataDictionary&) override { return false; }
+  Result<CommandState> QueryCommand(const Id& command) override;
+  Result<void> ExecuteCommand(const Id& command, const DataDictionary& arguments) override;
+  Result<void> HandlePresenterUpdate(const DataDictionary&) override { return Ok(); }
+
+  // Serial state.
+  bool IsSerialDirty() const override { return false; }
+  void ResetSerialDirty() override {}
+  Result<void> SetSerialData(const DataDictionary&) override { return Ok(); }
+  Result<DataDictionary> GetSerialData() const override { return DataDictionary(); }
+
+  // Style.
+  const StyleSheet* GetWidgetStylesheet() const override;
+  void SetStylesheet(std::shared_ptr<const StyleSheet> sheet) override;
+
+  // For containers: visits the children that may draw or be hit inside `localArea`, in drawing
+  // order or, with `topmostFirst`, the reverse. The visitor returns false to stop. Containers
+  // with many children override it to skip what lies outside.
+  virtual void VisitChildrenIn(const Rect& localArea, bool topmostFirst, FunctionRef<bool(WidgetInterface*)> visit);
+
+  // Layout bookkeeping read by the app widget.
+  enum Flag : uint32_t {
+    kVisible = 1u << 0,
+    kAcceptFocus = 1u << 1,
+    kAcceptTabFocus = 1u << 2,
+    kFocusVisible = 1u << 3,
+    kEnabled = 1u << 4,
+    kSelected = 1u << 5,
+    kBackgroundVisible = 1u << 6,
+    kBorderVisible = 1u << 7,
+    kClipping = 1u << 8,
+    kAcceptR2L = 1u << 9,
+    kInheritWidth = 1u << 10,
+    kInheritHeight = 1u << 11,
+    kLayoutCreated = 1u << 12,
+    kLayoutDirty = 1u << 13,       // own properties changed: LayoutBegin and the passes run
+    kDescendantDirty = 1u << 14,   // something below asked for layout
+    kSwitchRequested = 1u << 15,
+    kGeometryChanged = 1u << 16,   // size or position changed since the last layout walk
+    kSizeChanged = 1u << 17,       // size changed: children must be placed again
+    kPlacesChildren = 1u << 18,    // a container that sizes its children itself
+  };
+  bool Has(uint32_t flag) const noexcept { return (flags_ & flag) != 0; }
+  void ClearLayoutFlags() noexcept { flags_ &= ~(kLayoutDirty | kDescendantDirty | kGeometryChanged | kSizeChanged); }
+  void SetLayoutFlag(uint32_t flag) noexcept { flags_ |= flag; }
+  void ClearSwitchRequest() noexcept { flags_ &= ~kSwitchRequested; }
+  void MarkLayoutCreated() noexcept { flags_ |= kLayoutCreated; }
+  // Marks this widget's ancestors as holding a widget that needs layout.
+  void MarkAncestorsDirty();
+  // The global frame at the last draw, damaged again when the widget moves or hides.
+  void SetDrawnFrame(const Rect& frame) noexcept { drawnFrame_ = frame; }
+  const Rect& GetDrawnFrame() const noexcept { return drawnFrame_; }
+  Float GetRemBase() const;
+  // Sets the cached root for this widget and its subtree.
+  void AttachToAppWidget(AppWidgetInterface* appWidget);
+
+ protected:
+  void SetFlag(uint32_t flag, bool on) noexcept {
+    if (on) flags_ |= flag; else flags_ &= ~flag;
+  }
+  // Declares that a change needs the frame drawn again.
+  void Damage();
+  // A container that places and sizes its children itself (cell, table, flexbox) says so, and
+  // the host then leaves inherit-parent-size to it.
+  void SetPlacesChildren(bool places) noexcept { SetFlag(kPlacesChildren, places); }
+  void HandleParentChanged() override;
+  void HandleChildrenChanged() override;
+
+ private:
+  struct Extras;
+  Extras& GetExtras();
+  // Applies the size modes to a wanted size in one direction; returns the size to store.
+  CanvasUnitValue ConstrainSize(CanvasUnitValue wanted, int direction) const;
+  Result<void> StoreSize(CanvasUnitValue width, CanvasUnitValue height);
+  void ReapplySizeConstraints();
+  void NoteGeometryChange(bool sizeChanged);
+  Rect ContentBounds() const { return GetLocalFrame(); }
+
+  uint32_t flags_;
+  WIDGET_SIZE sizeMode_[2] = {WIDGET_SIZE::NONE, WIDGET_SIZE::NONE};
+  WIDGET_R2L_MODE r2lMode_ = WIDGET_R2L_MODE::LEFT_TO_RIGHT;
+  WIDGET_DIRECTION orientation_ = WIDGET_DIRECTION::HORIZONTAL;
+  Int lod_ = 0;
+  Vector2d position_;
+  Vector2d scale_{1.0, 1.0};
+  Vector2d pixSize_;
+  CanvasUnitSize size_;
+  ColorA color_{1.0, 1.0, 1.0, 1.0};
+  ColorA backgroundColor_{0.0, 0.0, 0.0, 0.0};
+  ColorA borderColor_{0.0, 0.0, 0.0, 1.0};
+  Float opacity_ = 1.0;
+  AppWidgetInterface* appWidget_ = nullptr;
+  Rect drawnFrame_;
+  std::unique_ptr<Extras> extras_;  // what few widgets set: limits, rounding, style sheet, presenter
+};
+
+}  // namespace zarvo

@@ -1,0 +1,394 @@
+#include "source/ModuleUnits.h"
+
+#include <cassert>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "generated/Catalogue.h"
+#include "generated/InterfaceRegistration.h"
+#include "host/core/AppFolders.h"
+#include "host/core/HostRegistrations.h"
+#include "host/core/StringResources.h"
+#include "source/IconProvider.h"
+#include "source/Register.h"
+#include "source/WidgetComponent.h"
+#include "source/widgets_base/ButtonWidgetImpl.h"
+
+namespace zarvo {
+
+namespace {
+
+// One function per source unit. A unit records its dependencies, then, in catalogue order,
+// each of its classes that is implemented:
+//   RecordCatalogueClass<ButtonWidgetImpl>("net.zarvo.mvp.widgetclasses.button", kWidgetClassesRegistry);
+// A class enters only with its implementation; there are no placeholder classes.
+// source/
+
+void RecordMessagedialog() {
+  RecordUnitDependencies("messagedialog", {"TableWidgetInterface", "TextWidgetInterface", "ImageWidgetInterface",
+                                          "CheckboxWidgetInterface", "TextButtonWidgetInterface",
+                                          "AppWindowInterface", "WidgetStylesheetInterface"});
+}
+
+// source/widgets_base/
+
+void RecordWidgetAreaImpl() {
+  RecordUnitDependencies("widget_area_impl");
+}
+
+void RecordWidgetButtonImpl() {
+  RecordUnitDependencies("widget_button_impl");
+  RecordCatalogueClass<ButtonWidgetImpl>(Id(kButtonWidgetClassId), Id(kWidgetClassesRegistry));
+}
+
+void RecordWidgetCheckboxImpl() {
+  RecordUnitDependencies("widget_checkbox_impl");
+}
+
+void RecordWidgetCommandbuttonImpl() {
+  RecordUnitDependencies("widget_commandbutton_impl");
+}
+
+void RecordWidgetCustomImpl() {
+  RecordUnitDependencies("widget_custom_impl");
+}
+
+void RecordWidgetCustombuttonImpl() {
+  RecordUnitDependencies("widget_custombutton_impl");
+}
+
+void RecordWidgetCycleImpl() {
+  RecordUnitDependencies("widget_cycle_impl");
+}
+
+void RecordWidgetDatetimeImpl() {
+  RecordUnitDependencies("widget_datetime_impl");
+}
+
+void RecordWidgetFrameImpl() {
+  RecordUnitDependencies("widget_frame_impl");
+}
+
+void RecordWidgetImageImpl() {
+  RecordUnitDependencies("widget_image_impl");
+}
+
+void RecordWidgetImagebuttonImpl() {
+  RecordUnitDependencies("widget_imagebutton_impl");
+}
+
+void RecordWidgetPaddingImpl() {
+  RecordUnitDependencies("widget_padding_impl");
+}
+
+void RecordWidgetSliderImpl() {
+  RecordUnitDependencies("widget_slider_impl");
+}
+
+void RecordWidgetTextImpl() {
+  RecordUnitDependencies("widget_text_impl");
+}
+
+void RecordWidgetTextbuttonImpl() {
+  RecordUnitDependencies("widget_textbutton_impl");
+}
+
+void RecordWidgetTexteditImpl() {
+  RecordUnitDependencies("widget_textedit_impl");
+}
+
+void RecordWidgetTimesliderImpl() {
+  RecordUnitDependencies("widget_timeslider_impl");
+}
+
+void RecordWidgetTristatebuttonImpl() {
+  RecordUnitDependencies("widget_tristatebutton_impl");
+}
+
+// source/widgets_compound/
+
+void RecordWidgetBooleanImpl() {
+  RecordUnitDependencies("widget_boolean_impl");
+}
+
+void RecordWidgetColorImpl() {
+  RecordUnitDependencies("widget_color_impl");
+}
+
+void RecordWidgetImagetextbuttonImpl() {
+  RecordUnitDependencies("widget_imagetextbutton_impl");
+}
+
+void RecordWidgetMatrixImpl() {
+  RecordUnitDependencies("widget_matrix_impl");
+}
+
+void RecordWidgetMenuImpl() {
+  RecordUnitDependencies("widget_menu_impl");
+}
+
+void RecordWidgetNumberImpl() {
+  RecordUnitDependencies("widget_number_impl");
+}
+
+void RecordWidgetQuicktabImpl() {
+  RecordUnitDependencies("widget_quicktab_impl");
+}
+
+void RecordWidgetRadiogroupImpl() {
+  RecordUnitDependencies("widget_radiogroup_impl");
+}
+
+void RecordWidgetSpinboxImpl() {
+  RecordUnitDependencies("widget_spinbox_impl");
+}
+
+void RecordWidgetVectorImpl() {
+  RecordUnitDependencies("widget_vector_impl");
+}
+
+// source/widgets_debug/
+
+void RecordWidgetDoodleActions() {
+  RecordUnitDependencies("widget_doodle_actions", {"DoodleWidgetInterface"});
+}
+
+void RecordWidgetDoodleCommands() {
+  RecordUnitDependencies("widget_doodle_commands", {"DoodleWidgetInterface"});
+}
+
+void RecordWidgetDoodleDraw() {
+  RecordUnitDependencies("widget_doodle_draw", {"DoodleWidgetInterface"});
+}
+
+void RecordWidgetDoodleEvents() {
+  RecordUnitDependencies("widget_doodle_events", {"DoodleWidgetInterface"});
+}
+
+void RecordWidgetDoodleImpl() {
+  RecordUnitDependencies("widget_doodle_impl");
+}
+
+void RecordWidgetEasteregg() {
+  RecordUnitDependencies("widget_easteregg");
+}
+
+void RecordWidgetFcurveActions() {
+  RecordUnitDependencies("widget_fcurve_actions", {"FCurveWidgetInterface"});
+}
+
+void RecordWidgetFcurveCommands() {
+  RecordUnitDependencies("widget_fcurve_commands", {"FCurveWidgetInterface"});
+}
+
+void RecordWidgetFcurveDraw() {
+  RecordUnitDependencies("widget_fcurve_draw", {"FCurveWidgetInterface"});
+}
+
+void RecordWidgetFcurveEvents() {
+  RecordUnitDependencies("widget_fcurve_events", {"FCurveWidgetInterface"});
+}
+
+void RecordWidgetFcurveImpl() {
+  RecordUnitDependencies("widget_fcurve_impl");
+}
+
+void RecordWidgetMonitor() {
+  RecordUnitDependencies("widget_monitor");
+}
+
+void RecordWidgetSvgdebug() {
+  RecordUnitDependencies("widget_svgdebug");
+}
+
+// source/widgets_layout/
+
+void RecordWidgetCellImpl() {
+  RecordUnitDependencies("widget_cell_impl");
+}
+
+void RecordWidgetFlexboxImpl() {
+  RecordUnitDependencies("widget_flexbox_impl");
+}
+
+void RecordWidgetFoldercellImpl() {
+  RecordUnitDependencies("widget_foldercell_impl");
+}
+
+void RecordWidgetHeadercellImpl() {
+  RecordUnitDependencies("widget_headercell_impl");
+}
+
+void RecordWidgetScrollareaImpl() {
+  RecordUnitDependencies("widget_scrollarea_impl");
+}
+
+void RecordWidgetScrollbarImpl() {
+  RecordUnitDependencies("widget_scrollbar_impl");
+}
+
+void RecordWidgetScrollsliderImpl() {
+  RecordUnitDependencies("widget_scrollslider_impl");
+}
+
+void RecordWidgetTableImpl() {
+  RecordUnitDependencies("widget_table_impl");
+}
+
+void RecordWidgetTreegraphImpl() {
+  RecordUnitDependencies("widget_treegraph_impl");
+}
+
+// source/
+
+void RecordWindowAppImpl() {
+  RecordUnitDependencies("window_app_impl", {"MenuWindowInterface"});
+}
+
+// The link order. The first three units live next to what they register.
+constexpr ModuleUnit kLinkOrder[] = {
+    {"generated/interface_registration", &RecordInterfaceRegistration},
+    {"source/register", &RecordRegister},
+    {"source/icon_provider", &RecordIconProviderUnit},
+    {"source/messagedialog", &RecordMessagedialog},
+    {"source/widgets_base/widget_area_impl", &RecordWidgetAreaImpl},
+    {"source/widgets_base/widget_button_impl", &RecordWidgetButtonImpl},
+    {"source/widgets_base/widget_checkbox_impl", &RecordWidgetCheckboxImpl},
+    {"source/widgets_base/widget_commandbutton_impl", &RecordWidgetCommandbuttonImpl},
+    {"source/widgets_base/widget_custom_impl", &RecordWidgetCustomImpl},
+    {"source/widgets_base/widget_custombutton_impl", &RecordWidgetCustombuttonImpl},
+    {"source/widgets_base/widget_cycle_impl", &RecordWidgetCycleImpl},
+    {"source/widgets_base/widget_datetime_impl", &RecordWidgetDatetimeImpl},
+    {"source/widgets_base/widget_frame_impl", &RecordWidgetFrameImpl},
+    {"source/widgets_base/widget_image_impl", &RecordWidgetImageImpl},
+    {"source/widgets_base/widget_imagebutton_impl", &RecordWidgetImagebuttonImpl},
+    {"source/widgets_base/widget_padding_impl", &RecordWidgetPaddingImpl},
+    {"source/widgets_base/widget_slider_impl", &RecordWidgetSliderImpl},
+    {"source/widgets_base/widget_text_impl", &RecordWidgetTextImpl},
+    {"source/widgets_base/widget_textbutton_impl", &RecordWidgetTextbuttonImpl},
+    {"source/widgets_base/widget_textedit_impl", &RecordWidgetTexteditImpl},
+    {"source/widgets_base/widget_timeslider_impl", &RecordWidgetTimesliderImpl},
+    {"source/widgets_base/widget_tristatebutton_impl", &RecordWidgetTristatebuttonImpl},
+    {"source/widgets_compound/widget_boolean_impl", &RecordWidgetBooleanImpl},
+    {"source/widgets_compound/widget_color_impl", &RecordWidgetColorImpl},
+    {"source/widgets_compound/widget_imagetextbutton_impl", &RecordWidgetImagetextbuttonImpl},
+    {"source/widgets_compound/widget_matrix_impl", &RecordWidgetMatrixImpl},
+    {"source/widgets_compound/widget_menu_impl", &RecordWidgetMenuImpl},
+    {"source/widgets_compound/widget_number_impl", &RecordWidgetNumberImpl},
+    {"source/widgets_compound/widget_quicktab_impl", &RecordWidgetQuicktabImpl},
+    {"source/widgets_compound/widget_radiogroup_impl", &RecordWidgetRadiogroupImpl},
+    {"source/widgets_compound/widget_spinbox_impl", &RecordWidgetSpinboxImpl},
+    {"source/widgets_compound/widget_vector_impl", &RecordWidgetVectorImpl},
+    {"source/widgets_debug/widget_doodle_actions", &RecordWidgetDoodleActions},
+    {"source/widgets_debug/widget_doodle_commands", &RecordWidgetDoodleCommands},
+    {"source/widgets_debug/widget_doodle_draw", &RecordWidgetDoodleDraw},
+    {"source/widgets_debug/widget_doodle_events", &RecordWidgetDoodleEvents},
+    {"source/widgets_debug/widget_doodle_impl", &RecordWidgetDoodleImpl},
+    {"source/widgets_debug/widget_easteregg", &RecordWidgetEasteregg},
+    {"source/widgets_debug/widget_fcurve_actions", &RecordWidgetFcurveActions},
+    {"source/widgets_debug/widget_fcurve_commands", &RecordWidgetFcurveCommands},
+    {"source/widgets_debug/widget_fcurve_draw", &RecordWidgetFcurveDraw},
+    {"source/widgets_debug/widget_fcurve_events", &RecordWidgetFcurveEvents},
+    {"source/widgets_debug/widget_fcurve_impl", &RecordWidgetFcurveImpl},
+    {"source/widgets_debug/widget_monitor", &RecordWidgetMonitor},
+    {"source/widgets_debug/widget_svgdebug", &RecordWidgetSvgdebug},
+    {"source/widgets_layout/widget_cell_impl", &RecordWidgetCellImpl},
+    {"source/widgets_layout/widget_flexbox_impl", &RecordWidgetFlexboxImpl},
+    {"source/widgets_layout/widget_foldercell_impl", &RecordWidgetFoldercellImpl},
+    {"source/widgets_layout/widget_headercell_impl", &RecordWidgetHeadercellImpl},
+    {"source/widgets_layout/widget_scrollarea_impl", &RecordWidgetScrollareaImpl},
+    {"source/widgets_layout/widget_scrollbar_impl", &RecordWidgetScrollbarImpl},
+    {"source/widgets_layout/widget_scrollslider_impl", &RecordWidgetScrollsliderImpl},
+    {"source/widgets_layout/widget_table_impl", &RecordWidgetTableImpl},
+    {"source/widgets_layout/widget_treegraph_impl", &RecordWidgetTreegraphImpl},
+    {"source/window_app_impl", &RecordWindowAppImpl},
+};
+
+// The strings file the module loaded, so that unloading withdraws the same file even when the
+// modules folder has been changed since.
+std::filesystem::path& LoadedStringsFile() {
+  static std::filesystem::path file;
+  return file;
+}
+
+Result<void> LoadWidgetsResources() {
+  ZV_TRY_ASSIGN(std::filesystem::path folder, FindWidgetsModuleFolder());
+  std::filesystem::path strings = folder / kGlobalStringsFile;
+  ZV_TRY(StringResources::Get().LoadFile(strings));
+  LoadedStringsFile() = std::move(strings);
+  return Ok();
+}
+
+void UnloadWidgetsResources() {
+  StringResources::Get().UnloadFile(LoadedStringsFile());
+  LoadedStringsFile().clear();
+}
+
+// Collects a unit's dependencies, each declaration once, in order of first use.
+class DependencyList {
+ public:
+  void AddInterface(std::string_view name) {
+    // The interface and its bases: a class implements the whole chain.
+    while (const InterfaceDeclaration* declaration = FindInterface(name)) {
+      Add(declaration->id, InterfaceHeader(declaration->name));
+      name = declaration->base;
+    }
+    const HostInterface* host = FindHostInterface(name);
+    assert(host && "every interface chain ends in a host interface");
+    if (host) Add(host->id, std::string(host->header));
+  }
+
+  void AddRegistry(std::string_view registryId) { Add(registryId, kHostRegistrationsHeader); }
+
+  void Record() const {
+    ClassRegistry& registry = ClassRegistry::Get();
+    for (const auto& [id, header] : dependencies_) registry.RecordDependency(Id(id), header);
+  }
+
+ private:
+  void Add(std::string_view id, std::string header) {
+    for (const auto& dependency : dependencies_) {
+      if (dependency.first == id) return;
+    }
+    dependencies_.emplace_back(id, std::move(header));
+  }
+
+  std::vector<std::pair<std::string_view, std::string>> dependencies_;
+};
+
+}  // namespace
+
+void RecordUnitDependencies(std::string_view unit, std::initializer_list<std::string_view> alsoUses) {
+  DependencyList dependencies;
+  for (const CatalogueClass& row : GetClassCatalogue()) {
+    if (row.unit != unit) continue;
+    dependencies.AddInterface(row.interfaceName);
+    if (!row.registryId.empty()) dependencies.AddRegistry(row.registryId);
+  }
+  for (std::string_view interfaceName : alsoUses) dependencies.AddInterface(interfaceName);
+  dependencies.Record();
+}
+
+std::span<const ModuleUnit> GetWidgetsModuleUnits() noexcept { return kLinkOrder; }
+
+const ModuleDescriptor& GetWidgetsModule() {
+  static const ModuleDescriptor module{Id(kWidgetsModuleId), kLinkOrder, &LoadWidgetsResources,
+                                       &UnloadWidgetsResources};
+  return module;
+}
+
+Result<void> LoadWidgetsModule() { return ModuleLoader::Get().Load(GetWidgetsModule()); }
+
+Result<void> UnloadWidgetsModule() { return ModuleLoader::Get().Unload(GetWidgetsModule().moduleId); }
+
+Result<std::filesystem::path> FindWidgetsModuleFolder() {
+  const AppFolders& folders = AppFolders::Get();
+  Result<std::filesystem::path> byFolder = folders.GetModuleFolder(kWidgetsModuleFolder);
+  if (byFolder) return byFolder;
+  Result<std::filesystem::path> byId = folders.GetModuleFolder(kWidgetsModuleId);
+  if (byId) return byId;
+  return byFolder.GetError();
+}
+
+}  // namespace zarvo

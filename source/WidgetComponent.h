@@ -1,0 +1,49 @@
+#pragma once
+#include <functional>
+#include <initializer_list>
+
+#include "host/core/HostRegistrations.h"
+#include "host/core/MainThreadQueue.h"
+#include "host/core/Observable.h"
+#include "host/core/Ref.h"
+#include "host/ui/StyleSheet.h"
+#include "host/ui/WidgetInterface.h"
+
+namespace zarvo {
+
+// What every widget class of the module shares: observables named after the interface
+// operation that hands them out, freed by disconnecting every observer, fired with the widget
+// as their one argument; style values read when applied; work deferred to the main queue.
+
+// An observable member and the name its interface operation hands it out under.
+struct ObservableBinding {
+  ObservableBase* observable;
+  const char* name;
+};
+
+// InitComponent's part for observables: each one in order gets its owner and name; the first
+// error ends it, and a missing observable object is a null-reference error.
+[[nodiscard]] Result<void> InitObservables(ObjectInterface* owner, std::initializer_list<ObservableBinding> bindings);
+
+// FreeComponent's part: every observer goes, the object-bound ones first, then the plain ones.
+void FreeObservables(std::initializer_list<ObservableBase*> observables);
+
+// Fires an observable with the widget as its one argument: true, or the first observer error.
+template <class Obs, class Arg>
+[[nodiscard]] Result<bool> FireObservable(const Ref<Obs>& observable, const Arg& widget) {
+  if (!observable) return NullReferenceError("Observable is missing");
+  Ref<Obs> keep = observable;
+  ZV_TRY(keep->Notify(widget));
+  return true;
+}
+
+// A style value as the widget's style sheet has it now, or the key's declared default.
+template <class T>
+T ReadStyle(const WidgetInterface& widget, const StyleKey<T>& key) {
+  return StyleSheetService::Get().Read(key, widget.GetWidgetStylesheet());
+}
+
+// Runs `work` after the current event on the main thread, keeping the widget alive until then.
+JobHandle DeferWidgetWork(WidgetInterface* widget, std::function<void()> work);
+
+}  // namespace zarvo
