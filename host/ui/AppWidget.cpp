@@ -309,7 +309,7 @@ Result<bool> AppWidget::DispatchEvent(const DataDictionary& event) {
     case EVENT::BUTTON_DRAG: {
       if (action_) {
         ZV_TRY(action_->While(event));
-        ScheduleUpdate();
+        DamageActionOverlay();
         return true;
       }
       ZV_TRY_ASSIGN(Vector2d position, reader.GetPosition());
@@ -416,7 +416,7 @@ Result<bool> AppWidget::StartAction(const ActionRef& action, WidgetInterface* wi
   if (action_) ZV_TRY(CancelAction());
   ZV_TRY_ASSIGN(bool started, action->Begin(widget, event));
   if (started) action_ = action;
-  ScheduleUpdate();
+  DamageActionOverlay();
   return started;
 }
 
@@ -424,7 +424,7 @@ Result<void> AppWidget::EndAction(const DataDictionary& event) {
   ActionRef action = std::move(action_);
   action_ = nullptr;
   capture_.Reset();
-  ScheduleUpdate();
+  DamageActionOverlay();
   if (!action) return Ok();
   return action->End(event);
 }
@@ -433,9 +433,16 @@ Result<void> AppWidget::CancelAction() {
   ActionRef action = std::move(action_);
   action_ = nullptr;
   capture_.Reset();
-  ScheduleUpdate();
+  DamageActionOverlay();
   if (!action) return Ok();
   return action->Cancel();
+}
+
+void AppWidget::DamageActionOverlay() {
+  // An action may draw anywhere over the window (a resize line, a drop marker), so its
+  // overlay is drawn with the whole window.
+  if (canvas_) canvas_->RequestRedraw();
+  ScheduleUpdate();
 }
 
 void AppWidget::SetHoverHighlightOpacity(Float opacity) {

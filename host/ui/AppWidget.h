@@ -56,6 +56,7 @@ class AppWidget final : public WidgetBase, public virtual AppWidgetInterface {
   Result<bool> Bubble(WidgetInterface* target, const DataDictionary& event);
   Result<void> UpdateHover(Vector2d position, WidgetInterface* hit);
   void DamageWidget(WidgetInterface* widget);
+  void DamageActionOverlay();
 
   AppWindowInterface* window_;
   CanvasInterface* canvas_;

@@ -208,7 +208,6 @@ void WidgetBase::SetSizeMode(WIDGET_SIZE mode, WIDGET_DIRECTION direction) {
   if (sizeMode_[d] == mode) return;
   sizeMode_[d] = mode;
   if (mode != WIDGET_SIZE::NONE && mode != WIDGET_SIZE::INFINITE) GetExtras();
-  ReapplySizeConstraints();
   // Containers measure and place by their children's modes.
   if (WidgetInterface* parent = GetParentWidget()) parent->RequestLayout();
   RequestLayout();

@@ -54,8 +54,9 @@ struct CommandState {
 //   FIXED      the fixed size, whatever was given;
 //   INFINITE   the size is taken as given; the mode tells containers (cell, button, table) that
 //              the widget takes what it is given and is not to be measured or placed by them.
-// A NaN or negative size becomes 0. Changing a mode or a min/max/fixed size applies the rule to
-// the current size at once. Sizes in REM and FON keep their unit; their pixel value uses the
+// A NaN or negative size becomes 0. Changing a min, max or fixed size applies the rule to the
+// current size at once; changing the mode alone does not (a table sets a cell's modes to NONE,
+// sizes it and restores the modes, and the size it gave must stay). Sizes in REM and FON keep their unit; their pixel value uses the
 // canvas's REM base. Inherit-parent-size is a request to the parent: containers (cell, table,
 // flexbox) honour it when they place the widget; under any other parent the host gives the
 // widget the parent's size in that direction before the widget's LayoutPass2.
