@@ -14,6 +14,20 @@
 #include "source/Register.h"
 #include "source/WidgetComponent.h"
 #include "source/widgets_base/ButtonWidgetImpl.h"
+#include "source/widgets_base/CommandButtonWidgetImpl.h"
+#include "source/widgets_base/CustomButtonWidgetImpl.h"
+#include "source/widgets_base/CustomWidgetImpl.h"
+#include "source/widgets_base/ImageButtonWidgetImpl.h"
+#include "source/widgets_base/TextButtonWidgetImpl.h"
+#include "source/widgets_compound/ImageTextButtonWidgetImpl.h"
+#include "source/widgets_layout/CellWidgetImpl.h"
+#include "source/widgets_layout/TableWidgetImpl.h"
+#include "source/widgets_base/FrameWidgetImpl.h"
+#include "source/widgets_base/ImageWidgetImpl.h"
+#include "source/widgets_base/PaddingWidgetImpl.h"
+#include "source/widgets_base/TextWidgetImpl.h"
+#include "source/widgets_base/TextEditWidgetImpl.h"
+#include "source/widgets_layout/FlexBoxWidgetImpl.h"
 
 namespace zarvo {
 
@@ -23,6 +37,7 @@ namespace {
 // each of its classes that is implemented:
 //   RecordCatalogueClass<ButtonWidgetImpl>("net.zarvo.mvp.widgetclasses.button", kWidgetClassesRegistry);
 // A class enters only with its implementation; there are no placeholder classes.
+
 // source/
 
 void RecordMessagedialog() {
@@ -48,14 +63,17 @@ void RecordWidgetCheckboxImpl() {
 
 void RecordWidgetCommandbuttonImpl() {
   RecordUnitDependencies("widget_commandbutton_impl");
+  RecordCatalogueClass<CommandButtonWidgetImpl>(Id(kCommandButtonWidgetClassId), Id(kWidgetClassesRegistry));
 }
 
 void RecordWidgetCustomImpl() {
   RecordUnitDependencies("widget_custom_impl");
+  RecordCatalogueClass<CustomWidgetImpl>(Id(kCustomWidgetClassId), Id(kWidgetClassesRegistry));
 }
 
 void RecordWidgetCustombuttonImpl() {
   RecordUnitDependencies("widget_custombutton_impl");
+  RecordCatalogueClass<CustomButtonWidgetImpl>(Id(kCustomButtonWidgetClassId), Id(kWidgetClassesRegistry));
 }
 
 void RecordWidgetCycleImpl() {
@@ -68,18 +86,22 @@ void RecordWidgetDatetimeImpl() {
 
 void RecordWidgetFrameImpl() {
   RecordUnitDependencies("widget_frame_impl");
+  RecordCatalogueClass<FrameWidgetImpl>(Id(kFrameWidgetClassId), Id(kWidgetClassesRegistry));
 }
 
 void RecordWidgetImageImpl() {
   RecordUnitDependencies("widget_image_impl");
+  RecordCatalogueClass<ImageWidgetImpl>(Id(kImageWidgetClassId), Id(kWidgetClassesRegistry));
 }
 
 void RecordWidgetImagebuttonImpl() {
   RecordUnitDependencies("widget_imagebutton_impl");
+  RecordCatalogueClass<ImageButtonWidgetImpl>(Id(kImageButtonWidgetClassId), Id(kWidgetClassesRegistry));
 }
 
 void RecordWidgetPaddingImpl() {
   RecordUnitDependencies("widget_padding_impl");
+  RecordCatalogueClass<PaddingWidgetImpl>(Id(kPaddingWidgetClassId), Id(kWidgetClassesRegistry));
 }
 
 void RecordWidgetSliderImpl() {
@@ -88,14 +110,17 @@ void RecordWidgetSliderImpl() {
 
 void RecordWidgetTextImpl() {
   RecordUnitDependencies("widget_text_impl");
+  RecordCatalogueClass<TextWidgetImpl>(Id(kTextWidgetClassId), Id(kWidgetClassesRegistry));
 }
 
 void RecordWidgetTextbuttonImpl() {
   RecordUnitDependencies("widget_textbutton_impl");
+  RecordCatalogueClass<TextButtonWidgetImpl>(Id(kTextButtonWidgetClassId), Id(kWidgetClassesRegistry));
 }
 
 void RecordWidgetTexteditImpl() {
   RecordUnitDependencies("widget_textedit_impl");
+  RecordCatalogueClass<TextEditWidgetImpl>(Id(kTextEditWidgetClassId), Id(kWidgetClassesRegistry));
 }
 
 void RecordWidgetTimesliderImpl() {
@@ -118,6 +143,7 @@ void RecordWidgetColorImpl() {
 
 void RecordWidgetImagetextbuttonImpl() {
   RecordUnitDependencies("widget_imagetextbutton_impl");
+  RecordCatalogueClass<ImageTextButtonWidgetImpl>(Id(kImageTextButtonWidgetClassId), Id(kWidgetClassesRegistry));
 }
 
 void RecordWidgetMatrixImpl() {
@@ -206,10 +232,12 @@ void RecordWidgetSvgdebug() {
 
 void RecordWidgetCellImpl() {
   RecordUnitDependencies("widget_cell_impl");
+  RecordCatalogueClass<CellWidgetImpl>(Id(kCellWidgetClassId), Id(kWidgetClassesRegistry));
 }
 
 void RecordWidgetFlexboxImpl() {
   RecordUnitDependencies("widget_flexbox_impl");
+  RecordCatalogueClass<FlexBoxWidgetImpl>(Id(kFlexBoxWidgetClassId), Id(kWidgetClassesRegistry));
 }
 
 void RecordWidgetFoldercellImpl() {
@@ -234,6 +262,7 @@ void RecordWidgetScrollsliderImpl() {
 
 void RecordWidgetTableImpl() {
   RecordUnitDependencies("widget_table_impl");
+  RecordCatalogueClass<TableWidgetImpl>(Id(kTableWidgetClassId), Id(kWidgetClassesRegistry));
 }
 
 void RecordWidgetTreegraphImpl() {

@@ -5,8 +5,10 @@
 
 namespace zarvo::gallery {
 
-Result<void> Gallery::Init(Vector2d size) {
-  ZV_TRY_ASSIGN(window_, AppWindow::Create(WindowClass::Window(), Rect{0, 0, size.x, size.y}, "Widget gallery"));
+Result<void> Gallery::Init(Vector2d size, Vector2d screenPosition) {
+  ZV_TRY_ASSIGN(window_, AppWindow::Create(WindowClass::Window(),
+                                           Rect::FromSize(screenPosition.x, screenPosition.y, size.x, size.y),
+                                           "Widget gallery"));
   return window_->Open();
 }
 

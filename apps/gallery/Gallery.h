@@ -30,7 +30,8 @@ const std::vector<GalleryPage>& GetGalleryPages();
 // report.
 class Gallery {
  public:
-  [[nodiscard]] Result<void> Init(Vector2d size = {kGalleryWidth, kGalleryHeight});
+  // Opens the gallery window with its top-left corner at `screenPosition`.
+  [[nodiscard]] Result<void> Init(Vector2d size = {kGalleryWidth, kGalleryHeight}, Vector2d screenPosition = {});
   [[nodiscard]] Result<void> ShowPage(const GalleryPage& page);
   // Plays a script on the current page; screenshots go to `outDir`.
   [[nodiscard]] Result<void> PlayScript(const std::vector<ScriptStep>& steps, const std::string& outDir,

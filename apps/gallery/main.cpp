@@ -1,8 +1,12 @@
-// The widget gallery: every widget family in one window. Without a display it renders each
-// page to PNG and plays each page's script, logging what the widgets report.
+// The widget gallery: every widget family in one window. With a display it opens a real
+// window and runs the event loop (keys 1..9 switch pages); without one, with --headless, or when
+// asked for files (--out, --script) it renders each page to PNG and plays each page's script.
+// Either way it prints what the widgets report.
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <sstream>
 #include <string>
 
@@ -12,6 +16,9 @@
 #include "host/core/ConfigVariable.h"
 #include "host/core/HostClock.h"
 #include "host/core/HostRegistrations.h"
+#include "host/core/MainThreadQueue.h"
+#include "host/ui/Application.h"
+#include "host/ui/EventKeys.h"
 #include "source/ModuleUnits.h"
 
 namespace {
@@ -23,12 +30,21 @@ struct Options {
   std::string page;
   std::string script;
   bool list = false;
+  bool headless = false;
+  // --out or --script: the files are what is wanted, so the run is headless.
+  bool filesRequested = false;
 };
 
+// Keys '1'..'9' pick the page of that number.
+constexpr Int32 kFirstPageKey = '1';
+constexpr size_t kMaxPageKeys = 9;
+
 void PrintUsage() {
-  std::cout << "usage: gallery [--out DIR] [--page NAME] [--script FILE] [--list]\n"
-               "  renders every page (or one) to DIR/page_<name>.png, plays its script and writes\n"
-               "  DIR/page_<name>.log; --list prints the class catalogue and what is registered.\n";
+  std::cout << "usage: gallery [--headless] [--out DIR] [--page NAME] [--script FILE] [--list]\n"
+               "  with a display: opens the gallery in a window (starting at --page); keys 1..9 switch\n"
+               "  pages and what the widgets report is printed. Without one, or with --headless,\n"
+               "  --out or --script: renders every page (or one) to DIR/page_<name>.png, plays its\n"
+               "  script and writes DIR/page_<name>.log. --list prints the class catalogue.\n";
 }
 
 Result<Options> ParseOptions(int argc, char** argv) {
@@ -41,10 +57,14 @@ Result<Options> ParseOptions(int argc, char** argv) {
     };
     if (arg == "--out") {
       ZV_TRY_ASSIGN(options.outDir, value());
+      options.filesRequested = true;
     } else if (arg == "--page") {
       ZV_TRY_ASSIGN(options.page, value());
     } else if (arg == "--script") {
       ZV_TRY_ASSIGN(options.script, value());
+      options.filesRequested = true;
+    } else if (arg == "--headless") {
+      options.headless = true;
     } else if (arg == "--list") {
       options.list = true;
     } else if (arg == "--help" || arg == "-h") {
@@ -75,6 +95,67 @@ Result<std::string> ReadFile(const std::string& path) {
   return text.str();
 }
 
+std::string PageTitle(size_t index) {
+  const std::vector<gallery::GalleryPage>& pages = gallery::GetGalleryPages();
+  return "Widget gallery: " + pages[index].title + " (page " + std::to_string(index + 1) + " of " +
+         std::to_string(pages.size()) + ", keys 1-" + std::to_string(std::min(pages.size(), kMaxPageKeys)) +
+         " switch pages)";
+}
+
+// The page a key event asks for, if any.
+std::optional<size_t> PageForKey(const DataDictionary& event) {
+  EventReader reader(&event);
+  if (reader.GetType().ValueOr(EVENT::MOUSE_MOVE) != EVENT::KEYBOARD_KEY_DOWN) return std::nullopt;
+  if (reader.GetModifierState().ValueOr(MODIFIER::NONE) != MODIFIER::NONE) return std::nullopt;
+  const Int32 key = reader.GetKey().ValueOr(0);
+  const size_t count = std::min(gallery::GetGalleryPages().size(), kMaxPageKeys);
+  if (key < kFirstPageKey || key >= kFirstPageKey + static_cast<Int32>(count)) return std::nullopt;
+  return static_cast<size_t>(key - kFirstPageKey);
+}
+
+// The gallery in a real window, on the real clock, until the window is closed.
+Result<void> RunInWindow(const Options& options) {
+  const std::vector<gallery::GalleryPage>& pages = gallery::GetGalleryPages();
+  size_t first = 0;
+  if (!options.page.empty()) {
+    auto it = std::find_if(pages.begin(), pages.end(), [&](const gallery::GalleryPage& p) { return p.name == options.page; });
+    if (it == pages.end()) return NotFoundError("No page named '" + options.page + "'");
+    first = static_cast<size_t>(it - pages.begin());
+  }
+  // Centred on the main monitor's work area; the window system shrinks it to fit if needed.
+  ZV_TRY_ASSIGN(Monitor monitor, WindowSystem::Get().GetMonitorFor(Rect{0, 0, 1, 1}));
+  const Rect work = monitor.GetWorkRect();
+  const Vector2d size{std::min(gallery::kGalleryWidth, work.Width()), std::min(gallery::kGalleryHeight, work.Height())};
+  const Vector2d position{work.left + (work.Width() - size.x) * 0.5, work.top + (work.Height() - size.y) * 0.5};
+  {
+    gallery::Gallery gallery;
+    ZV_TRY(gallery.Init(size, position));
+    auto show = [&gallery, &pages](size_t index) -> Result<void> {
+      ZV_TRY(gallery.ShowPage(pages[index]));
+      return gallery.GetWindow().GetCanvas()->SetWindowTitle(PageTitle(index));
+    };
+    ZV_TRY(show(first));
+    // Switching pages replaces the widgets that may be handling this very event: after it.
+    gallery.GetWindow().GetCanvas()->ObservableEvent()->AddObserver(
+        [show](CanvasInterface*, const DataDictionary& event) -> Result<void> {
+          if (std::optional<size_t> page = PageForKey(event)) {
+            GetMainThreadQueue().Enqueue([show, index = *page] {
+              if (Result<void> shown = show(index); !shown.IsOk()) {
+                std::cerr << "gallery: " << shown.GetError().ToString() << "\n";
+              }
+            });
+          }
+          return Ok();
+        });
+    std::cout << "gallery: " << pages.size() << " page(s) in a window; keys 1-" << std::min(pages.size(), kMaxPageKeys)
+              << " switch pages; close the window to quit\n"
+              << std::flush;
+    ZV_TRY(Application::Run());
+    GetMainThreadQueue().Clear();
+  }
+  return UnloadWidgetsModule();
+}
+
 Result<void> Run(const Options& options) {
   RecordHostRegistrations();
   ZV_TRY(LoadWidgetsModule());
@@ -82,6 +163,7 @@ Result<void> Run(const Options& options) {
     ListCatalogue();
     return Ok();
   }
+  if (Application::InstallWindowSystem(options.headless || options.filesRequested)) return RunInWindow(options);
   // Scripts run on the host's virtual clock, so that timed behaviour plays the same every time.
   ScopedVirtualHostClock clock;
   std::error_code error;
@@ -129,6 +211,8 @@ int main(int argc, char** argv) {
     return 2;
   }
   Result<void> ran = Run(*options);
+  // Windows are gone by now; the window system goes before the program's statics.
+  zarvo::WindowSystem::Install(nullptr);
   if (!ran.IsOk()) {
     std::cerr << "gallery: " << ran.GetError().ToString() << "\n";
     return 1;

@@ -1,6 +1,8 @@
 #include "host/core/HostRegistrations.h"
 
 #include "host/core/ClassRegistry.h"
+#include "host/gfx/SVGDocument.h"
+#include "host/gfx/VectorIcon.h"
 
 namespace zarvo {
 
@@ -20,6 +22,11 @@ void RecordHostRegistrations() {
   for (std::string_view registryId : kHostRegistries) registry.RecordRegistry(Id(registryId));
   for (const HostInterface& host : kHostInterfaces) registry.RecordDeclaration(Id(host.id));
   for (std::string_view classId : kDeclaredOnlyClassIds) registry.RecordDeclaration(Id(classId));
+  // The image framework's classes, created by identifier like the modules' classes.
+  registry.RecordComponent(Id(kSVGDocumentClassId), sizeof(SVGDocument), &SVGDocument::ConstructComponent);
+  registry.RecordClass(Id(kSVGDocumentClassId));
+  registry.RecordComponent(Id(kVectorIconClassId), sizeof(VectorIcon), &VectorIcon::ConstructComponent);
+  registry.RecordClass(Id(kVectorIconClassId));
 }
 
 }  // namespace zarvo

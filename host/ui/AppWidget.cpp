@@ -7,6 +7,7 @@
 #include "host/ui/CanvasInterface.h"
 #include "host/ui/EventKeys.h"
 #include "host/ui/StyleSheet.h"
+#include "host/ui/TextEditWindow.h"
 
 namespace zarvo {
 
@@ -56,6 +57,18 @@ Result<void> AppWidget::ComputeLayout() {
   return RunLayout(this);
 }
 
+void AppWidget::InvalidateLayout(WidgetInterface* root) {
+  if (!root) return;
+  auto mark = [](auto&& self, WidgetInterface* widget) -> void {
+    WidgetBase* base = Base(widget);
+    base->SetLayoutFlag(kLayoutDirty | kDescendantDirty);
+    for (WidgetInterface* child = widget->GetFirstChildWidget(); child; child = child->GetNextWidget()) self(self, child);
+  };
+  mark(mark, root);
+  Base(root)->MarkAncestorsDirty();
+  ScheduleUpdate();
+}
+
 Result<void> AppWidget::ComputePartialLayout(WidgetInterface* root) {
   if (!root) return NullReferenceError("No widget to lay out");
   WidgetBase* base = Base(root);
@@ -65,6 +78,22 @@ Result<void> AppWidget::ComputePartialLayout(WidgetInterface* root) {
 
 Result<void> AppWidget::RunLayout(WidgetBase* root) {
   FlagScope running(layoutRunning_);
+  // A widget that sizes itself while it places its children (a flexbox) changes what its parent
+  // measured; such parents are measured again in a further round, until sizes settle.
+  for (int round = 0; round < kMaxLayoutRounds; ++round) {
+    resizedInPlace_.clear();
+    ZV_TRY(RunLayoutRound(root));
+    if (resizedInPlace_.empty()) break;
+    for (WidgetBase* parent : resizedInPlace_) {
+      parent->SetLayoutFlag(kLayoutDirty);
+      parent->MarkAncestorsDirty();
+    }
+    if (!root->Has(kVisitFlags)) break;  // the parents lie outside this partial layout
+  }
+  return Ok();
+}
+
+Result<void> AppWidget::RunLayoutRound(WidgetBase* root) {
   touched_.clear();
   ZV_TRY(Prepare(root));
   ZV_TRY(Measure(root));
@@ -129,7 +158,11 @@ Result<void> AppWidget::Place(WidgetBase* widget, const Matrix2d& parentMatrix) 
                                        ? CanvasUnitValue::Pix(parentSize.y / scale.y) : current.height;
     ZV_TRY(widget->SetLocalSize(width, height));
   }
-  if (widget->Has(kLayoutDirty) || widget->Has(kSizeChanged)) ZV_TRY(widget->LayoutPass2());
+  if (widget->Has(kLayoutDirty) || widget->Has(kSizeChanged)) {
+    const Vector2d before = widget->GetLocalPixSize();
+    ZV_TRY(widget->LayoutPass2());
+    if (parent && !(widget->GetLocalPixSize() == before)) resizedInPlace_.push_back(Base(parent));
+  }
   const Matrix2d matrix = parentMatrix * widget->GetLocalMatrix();
   if (widget->Has(kGeometryChanged) && canvas_ && widget->GetLocalVisibility()) {
     canvas_->RequestRedrawArea(matrix.TransformRect(widget->GetLocalFrame()).Inflate(kDrawMargin));
@@ -149,6 +182,11 @@ Result<Rect> AppWidget::DrawLayout() {
   const Rect damage = canvas_->BeginDraw();
   if (damage.IsEmpty()) return damage;
   Result<void> drawn = DrawWidget(this, Matrix2d(), damage);
+  // The canvas's text edit window lies over every widget.
+  if (Ref<TextEditWindow> edit = canvas_->GetTextEditWindow(); drawn.IsOk() && edit) {
+    canvas_->SetMatrix(Matrix2d());
+    drawn = edit->Draw(*canvas_);
+  }
   if (drawn.IsOk() && action_) {
     canvas_->SetMatrix(Matrix2d());
     drawn = action_->DrawAction(*canvas_);
@@ -169,7 +207,7 @@ Result<void> AppWidget::DrawWidget(WidgetBase* widget, const Matrix2d& parentMat
   const Float opacity = widget->GetLocalOpacity();
   if (opacity <= 0.0) return Ok();
   canvas_->SetMatrix(matrix);
-  if (opacity < 1.0) canvas_->PushOpacity(opacity);
+  if (opacity < 1.0) canvas_->PushOpacity(opacity, widget->GetLocalFrame().Inflate(kDrawMargin));
   const size_t clipDepth = canvas_->GetClipDepth();
   if (intersects) {
     ZV_TRY(widget->DrawBegin());
@@ -227,7 +265,8 @@ WidgetInterface* AppWidget::HitIn(WidgetBase* widget, const Matrix2d& parentMatr
     });
   }
   if (found) return found;
-  return inside ? widget : nullptr;
+  if (!inside) return nullptr;
+  return widget->AsWidget();
 }
 
 // ---- input routing --------------------------------------------------------------------------
@@ -283,6 +322,14 @@ Result<bool> AppWidget::DispatchEvent(const DataDictionary& event) {
   EventReader reader(&event);
   Result<EVENT> type = reader.GetType();
   if (!type.IsOk()) return false;
+  // An open text edit window takes the keyboard, and the pointer inside it, first.
+  if (Ref<TextEditWindow> edit = canvas_ ? canvas_->GetTextEditWindow() : nullptr) {
+    ZV_TRY_ASSIGN(const bool consumed, edit->HandleEvent(event));
+    if (consumed) {
+      ScheduleUpdate();
+      return true;
+    }
+  }
   switch (*type) {
     case EVENT::MOUSE_MOVE:
     case EVENT::AREA_ENTERED:

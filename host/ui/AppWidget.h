@@ -10,6 +10,8 @@ namespace zarvo {
 constexpr Float kDefaultHoverHighlightOpacity = 0.06;
 // How far focus rings and borders may reach outside a frame, for damage and culling.
 constexpr Float kDrawMargin = 2.0;
+// Rounds of a layout run at most, when widgets size themselves while placing their children.
+constexpr int kMaxLayoutRounds = 4;
 
 // The root widget of a window: drives layout runs, the drawing walk and input routing.
 class AppWidget final : public WidgetBase, public virtual AppWidgetInterface {
@@ -20,6 +22,7 @@ class AppWidget final : public WidgetBase, public virtual AppWidgetInterface {
   Result<void> ComputeLayout() override;
   Result<void> ComputePartialLayout(WidgetInterface* root) override;
   Result<Rect> DrawLayout() override;
+  void InvalidateLayout(WidgetInterface* root) override;
   bool IsLayoutRunning() const override { return layoutRunning_; }
   void ScheduleUpdate() override { updatePending_ = true; }
   bool IsUpdatePending() const { return updatePending_; }
@@ -47,6 +50,7 @@ class AppWidget final : public WidgetBase, public virtual AppWidgetInterface {
 
  private:
   Result<void> RunLayout(WidgetBase* root);
+  Result<void> RunLayoutRound(WidgetBase* root);
   Result<void> Prepare(WidgetBase* widget);
   Result<void> Measure(WidgetBase* widget);
   Result<void> Place(WidgetBase* widget, const Matrix2d& parentMatrix);
@@ -62,7 +66,8 @@ class AppWidget final : public WidgetBase, public virtual AppWidgetInterface {
   CanvasInterface* canvas_;
   bool layoutRunning_ = false;
   bool updatePending_ = true;
-  std::vector<WidgetBase*> touched_;  // reused by every layout run
+  std::vector<WidgetBase*> touched_;         // reused by every layout run
+  std::vector<WidgetBase*> resizedInPlace_;  // parents of widgets that sized themselves in pass 2
   WeakRef<WidgetInterface> focus_;
   WeakRef<WidgetInterface> capture_;
   WeakRef<WidgetInterface> hoverWidget_;

@@ -15,6 +15,9 @@ class AppWidgetInterface : public virtual WidgetInterface {
   [[nodiscard]] virtual Result<void> ComputePartialLayout(WidgetInterface* root) = 0;
   // Draws what was damaged since the last draw; returns the global area drawn (empty if none).
   [[nodiscard]] virtual Result<Rect> DrawLayout() = 0;
+  // Marks every widget of a subtree for layout, as a change every widget depends on (the REM
+  // base, the style sheet) does.
+  virtual void InvalidateLayout(WidgetInterface* root) = 0;
   // True while a layout run is in progress (changes then are the run's own work).
   virtual bool IsLayoutRunning() const = 0;
   // Asks the window for an update (layout and drawing) at the next turn of its loop.

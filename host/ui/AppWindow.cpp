@@ -2,6 +2,14 @@
 
 namespace zarvo {
 
+namespace {
+// Never destroyed: windows released at exit still unregister.
+std::vector<WeakRef<AppWindow>>& LiveWindows() {
+  static auto* windows = new std::vector<WeakRef<AppWindow>>();
+  return *windows;
+}
+}  // namespace
+
 Result<Ref<AppWindow>> AppWindow::Create(const Id& windowClass, const Rect& screenFrame, const String& title) {
   Ref<AppWindow> window(new AppWindow());
   ZV_TRY(window->Init(windowClass, screenFrame, title));
@@ -15,6 +23,10 @@ Result<void> AppWindow::Init(const Id& windowClass, const Rect& screenFrame, con
   ZV_TRY_ASSIGN(std::unique_ptr<OsWindow> os, WindowSystem::Get().CreateOsWindow(windowClass, screenFrame, nullptr));
   ZV_TRY(os->SetTitle(title));
   canvas_ = MakeRef<Canvas>(std::move(os));
+  // A close asked for by the user or the window system goes through RequestClose, so that
+  // observers may keep the window open.
+  canvas_->GetOsWindow()->SetCloseSink([this] { (void)RequestClose(); });
+  LiveWindows().emplace_back(this);
   appWidget_ = MakeRef<AppWidget>(this, canvas_.Get());
   requestClose_ = MakeRef<AppWindowObservable>();
   ZV_TRY(requestClose_->Init(this, "ObservableRequestClose"));
@@ -31,6 +43,8 @@ Result<void> AppWindow::Init(const Id& windowClass, const Rect& screenFrame, con
 }
 
 AppWindow::~AppWindow() {
+  std::erase_if(LiveWindows(), [this](const WeakRef<AppWindow>& link) { return !link.IsAlive() || link.GetUnsafe() == this; });
+  if (canvas_) canvas_->GetOsWindow()->SetCloseSink(nullptr);
   if (canvas_) canvas_->ObservableEvent()->RemoveObserver(eventObserver_);
   if (appWidget_) appWidget_->Detach();
 }
@@ -57,19 +71,34 @@ Result<void> AppWindow::RequestClose() {
 Result<CommandState> AppWindow::QueryCommand(const Id& command) {
   auto it = commands_.find(command);
   if (it == commands_.end()) return CommandState{};
-  return CommandState{it->second.enabled, false};
+  CommandRef found = it->second;  // observers told by the refresh may change the registry
+  found->Refresh();
+  return found->GetState();
 }
 
 Result<void> AppWindow::ExecuteCommand(const Id& command, const DataDictionary& arguments) {
   auto it = commands_.find(command);
   if (it == commands_.end()) return NotFoundError("No handler for command '" + command.GetString() + "'");
-  if (!it->second.enabled) return IllegalStateError("Command '" + command.GetString() + "' is disabled");
-  CommandHandler handler = it->second.handler;
-  return handler(arguments);
+  CommandRef found = it->second;  // the command may remove itself while it runs
+  return found->Execute(arguments);
 }
 
 void AppWindow::SetCommandHandler(const Id& command, CommandHandler handler, bool enabled) {
-  commands_[command] = Command{std::move(handler), enabled};
+  Ref<Command> plain = Command::Create(command, command.GetString(), std::move(handler));
+  plain->SetEnabled(enabled);
+  commands_[command] = plain;
+}
+
+void AppWindow::AddCommand(const CommandRef& command) {
+  if (!command) return;
+  commands_[command->GetId()] = command;
+}
+
+bool AppWindow::RemoveCommand(const Id& command) { return commands_.erase(command) > 0; }
+
+CommandRef AppWindow::GetCommand(const Id& command) const {
+  auto it = commands_.find(command);
+  return it == commands_.end() ? CommandRef() : it->second;
 }
 
 Result<void> AppWindow::Update() {
@@ -81,5 +110,17 @@ Result<void> AppWindow::Update() {
 }
 
 void AppWindow::InjectEvent(const DataDictionary& event) { canvas_->GetOsWindow()->DeliverEvent(event); }
+
+bool AppWindow::NeedsUpdate() const {
+  return appWidget_->IsUpdatePending() || !canvas_->GetPendingDamage().IsEmpty();
+}
+
+std::vector<Ref<AppWindow>> AppWindow::GetOpenWindows() {
+  std::vector<Ref<AppWindow>> open;
+  for (const WeakRef<AppWindow>& link : LiveWindows()) {
+    if (Ref<AppWindow> window = link.Lock(); window && window->IsOpen()) open.push_back(std::move(window));
+  }
+  return open;
+}
 
 }  // namespace zarvo

@@ -1,14 +1,15 @@
 #include "host/ui/Canvas.h"
 
 #include <cairo.h>
-#include <librsvg/rsvg.h>
 
 #include <cmath>
 
 #include "host/gfx/Image.h"
+#include "host/gfx/SVGDocument.h"
 #include "host/ui/EventKeys.h"
 #include "host/ui/FontHandle.h"
 #include "host/ui/StyleSheet.h"
+#include "host/ui/TextEditWindow.h"
 #include "host/ui/WidgetBase.h"
 
 namespace zarvo {
@@ -65,6 +66,8 @@ Canvas::Canvas(std::unique_ptr<OsWindow> window)
 }
 
 Canvas::~Canvas() {
+  // An edit still open ends now, while its observers can still reach this canvas.
+  (void)CloseTextEditWindow();
   painter_.reset();
   if (window_) window_->Close();
 }
@@ -110,9 +113,12 @@ Result<void> Canvas::ShowWindow(bool show) { return window_->Show(show); }
 
 Result<void> Canvas::CloseWindow() {
   if (window_->IsClosed()) return Ok();
-  window_->Close();
   Ref<CanvasInterface> keep(this);
-  return close_->Notify(this);
+  // An edit in progress ends with its window.
+  Result<void> editClosed = CloseTextEditWindow();
+  window_->Close();
+  ZV_TRY(close_->Notify(this));
+  return editClosed;
 }
 
 Result<void> Canvas::SetWindowSize(Vector2d size) {
@@ -168,6 +174,29 @@ void Canvas::EndDraw() {
   if (painter_->GetTarget() != window_->GetSurface()) HandleResize({});
   (void)redraw_->Notify(this);
 }
+
+// ---- text edit window -----------------------------------------------------------------------
+
+Result<Ref<TextEditWindow>> Canvas::OpenTextEditWindow(const String& text, const Rect& globalRect, bool multiLine,
+                                                       const FontDescription& font, const ColorA& foreground,
+                                                       const ColorA& background, const ColorA& selection) {
+  if (textEdit_) return IllegalStateError("A text edit window is already open");
+  ZV_TRY_ASSIGN(Ref<TextEditWindow> window,
+                TextEditWindow::Create(this, text, globalRect, multiLine, font,
+                                       TextEditColors{foreground, background, selection}));
+  textEdit_ = window;
+  return window;
+}
+
+Result<void> Canvas::CloseTextEditWindow() {
+  // The canvas lets go first, so that observers of the closing window see none open.
+  Ref<TextEditWindow> window = std::move(textEdit_);
+  textEdit_ = nullptr;
+  if (!window) return Ok();
+  return window->Close();
+}
+
+Ref<TextEditWindow> Canvas::GetTextEditWindow() const { return textEdit_; }
 
 // ---- cursor and input -----------------------------------------------------------------------
 
@@ -232,12 +261,13 @@ void Canvas::PopClip() { painter_->PopClip(); }
 size_t Canvas::GetClipDepth() const { return painter_->GetStackDepth(); }
 
 void Canvas::RestoreClipDepth(size_t depth) {
-  while (painter_->GetStackDepth() > depth) painter_->PopClip();
+  painter_->RestoreToDepth(depth);
   painter_->SetTransform(matrix_);
 }
 
 Rect Canvas::GetClipBounds() const { return painter_->GetClipBounds(); }
 void Canvas::PushOpacity(Float opacity) { painter_->PushOpacity(opacity); }
+void Canvas::PushOpacity(Float opacity, const Rect& bounds) { painter_->PushOpacity(opacity, bounds); }
 void Canvas::PopOpacity() { painter_->PopOpacity(); }
 
 void Canvas::DrawLine(Vector2d from, Vector2d to, const ColorA& color, Float width) {
@@ -267,26 +297,13 @@ void Canvas::DrawWire(Vector2d from, Vector2d to, const ColorA& color, Float wid
 }
 void Canvas::DrawCross(const Rect& rect, const ColorA& color, Float width) { painter_->DrawCross(rect, color, width); }
 
-Result<void> Canvas::DrawSVG(const Url& url, const Rect& destination, Int) {
-  GError* error = nullptr;
-  RsvgHandle* handle = rsvg_handle_new_from_file(url.text.c_str(), &error);
-  if (!handle) {
-    std::string message = error ? error->message : "unknown error";
-    if (error) g_error_free(error);
-    return IllegalArgumentError("Cannot load SVG '" + url.text + "': " + message);
-  }
-  cairo_t* cr = painter_->GetCairo();
-  cairo_save(cr);
-  const RsvgRectangle viewport{destination.left, destination.top, destination.Width(), destination.Height()};
-  const gboolean rendered = rsvg_handle_render_document(handle, cr, &viewport, &error);
-  cairo_restore(cr);
-  g_object_unref(handle);
-  if (!rendered) {
-    std::string message = error ? error->message : "unknown error";
-    if (error) g_error_free(error);
-    return IllegalStateError("Cannot render SVG '" + url.text + "': " + message);
-  }
-  return Ok();
+Result<void> Canvas::DrawSVG(const Url& url, const Rect& destination, Int state) {
+  // Parsed once per URL and rendered once per size and state; a draw copies the rendering.
+  ZV_TRY_ASSIGN(Ref<SVGDocument> document, SVGDocumentCache::Get().Resolve(url));
+  // Under a transform the painter cannot apply (a widget scaled to nothing) nothing is drawn.
+  const Float determinant = painter_->GetTransform().Determinant();
+  if (!std::isfinite(determinant) || determinant == 0.0) return Ok();
+  return document->Draw(painter_->GetCairo(), destination, state);
 }
 
 // ---- hit tests ------------------------------------------------------------------------------

@@ -42,6 +42,13 @@ class Canvas final : public virtual CanvasInterface {
   void RequestRedraw() override;
   void RequestRedrawArea(const Rect& globalArea) override;
 
+  // Text edit window.
+  Result<Ref<TextEditWindow>> OpenTextEditWindow(const String& text, const Rect& globalRect, bool multiLine,
+                                                 const FontDescription& font, const ColorA& foreground,
+                                                 const ColorA& background, const ColorA& selection) override;
+  Result<void> CloseTextEditWindow() override;
+  Ref<TextEditWindow> GetTextEditWindow() const override;
+
   void SetCursor(const Id& systemCursor) override;
   const Id& GetCursor() const override { return cursor_; }
   void SetCursorVisibility(bool visible) override;
@@ -67,6 +74,7 @@ class Canvas final : public virtual CanvasInterface {
   void RestoreClipDepth(size_t depth) override;
   Rect GetClipBounds() const override;
   void PushOpacity(Float opacity) override;
+  void PushOpacity(Float opacity, const Rect& bounds) override;
   void PopOpacity() override;
 
   void DrawLine(Vector2d from, Vector2d to, const ColorA& color, Float width) override;
@@ -100,6 +108,7 @@ class Canvas final : public virtual CanvasInterface {
   Ref<CanvasObservable> close_;
   Ref<CanvasObservable> redraw_;
   Ref<CanvasEventObservable> event_;
+  Ref<TextEditWindow> textEdit_;
   Rect damage_;
   Rect lastDrawn_;
   Matrix2d matrix_;

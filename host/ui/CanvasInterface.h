@@ -6,6 +6,7 @@
 #include "host/core/Observable.h"
 #include "host/core/Ref.h"
 #include "host/ui/Font.h"
+#include "host/ui/FontHandle.h"
 #include "host/ui/HitTests.h"
 #include "host/ui/Painter.h"
 #include "host/ui/UiTypes.h"
@@ -15,7 +16,7 @@ namespace zarvo {
 class FontHandle;
 class Image;
 class CanvasInterface;
-using FontHandleRef = std::shared_ptr<const FontHandle>;
+class TextEditWindow;
 using CanvasObservable = Observable<CanvasInterface*>;
 using CanvasEventObservable = Observable<CanvasInterface*, const DataDictionary&>;
 
@@ -52,6 +53,20 @@ class CanvasInterface : public virtual ObjectInterface {
   virtual void RequestRedraw() = 0;
   virtual void RequestRedrawArea(const Rect& globalArea) = 0;
 
+  // Text edit window: the canvas's in-place editor (host/ui/TextEditWindow.h), at most one at
+  // a time. It opens over `globalRect` with the text selected and takes the keyboard and the
+  // pointer inside its rectangle until it is closed. Opening another while one is open is
+  // refused ("A text edit window is already open"): close the first, or wait for it to end.
+  // Closing tells the window's destroyed observers; closing when none is open does nothing.
+  [[nodiscard]] virtual Result<Ref<TextEditWindow>> OpenTextEditWindow(const String& text, const Rect& globalRect,
+                                                                       bool multiLine, const FontDescription& font,
+                                                                       const ColorA& foreground,
+                                                                       const ColorA& background,
+                                                                       const ColorA& selection) = 0;
+  [[nodiscard]] virtual Result<void> CloseTextEditWindow() = 0;
+  // The open text edit window, or empty.
+  virtual Ref<TextEditWindow> GetTextEditWindow() const = 0;
+
   // Cursor and input state.
   virtual void SetCursor(const Id& systemCursor) = 0;
   virtual const Id& GetCursor() const = 0;
@@ -86,6 +101,9 @@ class CanvasInterface : public virtual ObjectInterface {
   // The current clip in global coordinates.
   virtual Rect GetClipBounds() const = 0;
   virtual void PushOpacity(Float opacity) = 0;
+  // The same for a group drawn within `bounds` (current coordinates): far cheaper than a group
+  // the size of the clip.
+  virtual void PushOpacity(Float opacity, const Rect& bounds) = 0;
   virtual void PopOpacity() = 0;
 
   // Drawing.

@@ -31,7 +31,8 @@ struct TextLayout {
 // positions) so that metrics and pixels do not depend on any window or machine setting. It
 // hands out font handles (one per description) and keeps shaped layouts per (text, font) in a
 // bounded least-recently-used cache: shaping costs microseconds, a hit costs one hash lookup.
-// Created on first use, which is also the first use of fontconfig; main thread only.
+// Created on first use, which is also the first use of fontconfig, and kept until the process
+// ends; main thread only.
 class FontCache {
  public:
   static constexpr size_t kDefaultLayoutCapacity = 2048;

@@ -98,11 +98,20 @@ void Painter::Push(EntryKind kind, Float alpha) {
 void Painter::Pop(bool opacity) {
   assert(!stack_.empty() && "pop without push");
   if (stack_.empty()) return;
-  const Entry entry = stack_.back();
-  const bool isOpacity = entry.kind == EntryKind::kGroup || entry.kind == EntryKind::kOpaque || entry.kind == EntryKind::kHidden;
+  const EntryKind kind = stack_.back().kind;
+  const bool isOpacity = kind == EntryKind::kGroup || kind == EntryKind::kOpaque || kind == EntryKind::kHidden;
   assert(isOpacity == opacity && "unbalanced painter stack");
   (void)opacity;
   (void)isOpacity;
+  PopEntry();
+}
+
+void Painter::RestoreToDepth(size_t depth) {
+  while (stack_.size() > depth) PopEntry();
+}
+
+void Painter::PopEntry() {
+  const Entry entry = stack_.back();
   stack_.pop_back();
   switch (entry.kind) {
     case EntryKind::kSave:

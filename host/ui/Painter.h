@@ -81,6 +81,9 @@ class Painter {
   void PushOpacity(Float opacity, const Rect& bounds);
   void PopOpacity();
   size_t GetStackDepth() const noexcept { return stack_.size(); }
+  // Takes entries of any kind off until `depth` remain (groups are composed as they go): the
+  // way back to a known state after a draw hook failed half-way.
+  void RestoreToDepth(size_t depth);
   // The current clip's bounds in surface pixels (the whole surface when nothing clips).
   Rect GetClipBounds() const;
 
@@ -123,6 +126,7 @@ class Painter {
   void Push(EntryKind kind, Float alpha = 1.0);
   // Takes off the top entry, which must be an opacity entry exactly when `opacity` is true.
   void Pop(bool opacity);
+  void PopEntry();
   void ApplyTransform();
   void SetColor(const ColorA& color);
   void AppendPath(const Path& path, bool closeSubpaths);

@@ -57,10 +57,13 @@ constexpr Int32 TAB = 0xF109;
 constexpr Int32 ENTER = 0xF10D;
 constexpr Int32 ESCAPE = 0xF11B;
 constexpr Int32 DELETE = 0xF17F;
-constexpr Int32 LEFT = 0xF180;
-constexpr Int32 RIGHT = 0xF181;
-constexpr Int32 UP = 0xF182;
-constexpr Int32 DOWN = 0xF183;
+// The vertical arrows come first: widgets step by 0xF180/0xF181 (up/down, a vertical scrollbar,
+// a spinner, a drop-down list) and by 0xF182/0xF183 (left/right, a horizontal scrollbar, the
+// time slider).
+constexpr Int32 UP = 0xF180;
+constexpr Int32 DOWN = 0xF181;
+constexpr Int32 LEFT = 0xF182;
+constexpr Int32 RIGHT = 0xF183;
 constexpr Int32 PAGE_UP = 0xF184;
 constexpr Int32 PAGE_DOWN = 0xF185;
 constexpr Int32 HOME = 0xF186;

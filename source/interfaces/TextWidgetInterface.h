@@ -17,7 +17,8 @@ inline constexpr char kTextWidgetInterfaceId[] = "net.zarvo.mvp.interface.textwi
 enum class CLAMP_MODE : int32_t { NONE = 0, START = 1, MIDDLE = 2, END = 3 };
 
 // NONE: one line, sized to the text. LINE: a line per line feed. WORD: lines broken between
-// words to fit the widget's current width (and at line feeds).
+// words to fit the widget's width at the start of layout (and at line feeds), so a widget that
+// wraps words needs its width from elsewhere: a fixed size or its container.
 enum class WRAP_MODE : int32_t { NONE = 0, LINE = 1, WORD = 2 };
 
 // Vertically LEFT is the top, CENTER the centre and RIGHT the bottom.
@@ -35,6 +36,7 @@ class TextWidgetInterface : public virtual WidgetInterface {
   virtual void SetText(const String& text) = 0;
   virtual void SetFont(const FontDescription& font) = 0;
   virtual void SetFontName(const String& name) = 0;
+  // A NaN or negative size makes layout and drawing fail with the font handle's error.
   virtual void SetFontSize(CanvasUnitValue size) = 0;
   virtual void SetFontStyle(FONTSTYLE style) = 0;
   virtual void SetFontBaseline(FONTBASELINE baseline) = 0;

@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
-
-#include "host/core/HostRegistrations.h"
 #include "tests/module/ModuleTestSupport.h"
 
 namespace zarvo {
@@ -44,19 +41,6 @@ TEST(InterfaceRegistrationTest, ReferenceTypeNamesDropInterfaceAndTemplatesHaveN
     EXPECT_EQ(ReferenceTypeName(declaration), "") << declaration.name;
   }
   EXPECT_EQ(templates, 17u);  // sliders, numbers, spin boxes, vectors, matrices
-}
-
-TEST(InterfaceRegistrationTest, EveryBaseIsAnInterfaceOfTheTableOrOfTheHost) {
-  std::set<std::string_view> seen;
-  for (const InterfaceDeclaration& declaration : GetInterfaceTable()) {
-    seen.insert(declaration.name);
-  }
-  for (const InterfaceDeclaration& declaration : GetInterfaceTable()) {
-    SCOPED_TRACE(declaration.name);
-    EXPECT_TRUE(seen.count(declaration.base) || FindHostInterface(declaration.base)) << declaration.base;
-    EXPECT_NE(declaration.name, declaration.base);
-  }
-  EXPECT_EQ(InterfaceHeader("SliderWidgetInterface<Int>"), "source/interfaces/SliderWidgetInterface.h");
 }
 
 TEST(InterfaceRegistrationTest, DefinesTheIconProviderRegistryWithItsOneEntry) {

@@ -184,5 +184,21 @@ TEST_F(AppWidgetTest, DrawingPaintsTheBackgroundOnlyWhereDamaged) {
   EXPECT_LT(drawn.Width() * drawn.Height(), 200.0 * 100.0 / 4) << "only b's area was drawn again";
 }
 
+// Sizes itself while placing, as a flexbox does.
+class SelfSizingWidget final : public WidgetBase {
+ public:
+  Result<void> LayoutPass2() override { return SetLocalSize(50.0, 25.0); }
+};
+
+TEST_F(AppWidgetTest, AParentMeasuresAgainWhenAChildSizedItselfWhilePlacing) {
+  Ref<SelfSizingWidget> flow = MakeRef<SelfSizingWidget>();
+  ASSERT_TRUE(root_->InsertChildLast(flow).IsOk());
+  ASSERT_TRUE(Update().IsOk());
+  EXPECT_EQ(root_->GetLocalPixSize(), (Vector2d{50, 55})) << "one update settles the sizes";
+  log_.clear();
+  ASSERT_TRUE(Update().IsOk());
+  EXPECT_TRUE(log_.empty());
+}
+
 }  // namespace
 }  // namespace zarvo

@@ -169,6 +169,24 @@ TEST(PainterTest, TransformAppliesToFiguresAndIsRestored) {
   EXPECT_EQ(s.Pixel(21, 21), kWhitePixel);
 }
 
+TEST(PainterTest, RestoreToDepthUnwindsMixedEntries) {
+  Surface s(20, 20);
+  Painter& p = s.Paint();
+  p.PushClipRect({0, 0, 10, 10});
+  const size_t depth = p.GetStackDepth();
+  p.Save();
+  p.SetTransform(Matrix2d::Translation(3, 3));
+  p.PushOpacity(0.5);
+  p.PushClipRect({0, 0, 2, 2});
+  p.RestoreToDepth(depth);
+  EXPECT_EQ(p.GetStackDepth(), depth);
+  EXPECT_EQ(p.GetTransform(), Matrix2d());
+  EXPECT_EQ(p.GetClipBounds(), (Rect{0, 0, 10, 10}));
+  p.RestoreToDepth(0);
+  EXPECT_EQ(p.GetClipBounds(), (Rect{0, 0, 20, 20}));
+  EXPECT_TRUE(p.GetStatus().IsOk());
+}
+
 TEST(PainterTest, CollapsedTransformDrawsNothing) {
   Surface s(20, 20);
   Painter& p = s.Paint();

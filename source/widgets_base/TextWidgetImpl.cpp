@@ -1,0 +1,282 @@
+#include "source/widgets_base/TextWidgetImpl.h"
+
+#include <algorithm>
+#include <cassert>
+#include <limits>
+
+#include "host/ui/CanvasInterface.h"
+#include "source/widgets_base/TextClamp.h"
+
+namespace zarvo {
+
+namespace {
+
+bool IsValid(CLAMP_MODE mode) { return mode >= CLAMP_MODE::NONE && mode <= CLAMP_MODE::END; }
+bool IsValid(WRAP_MODE mode) { return mode >= WRAP_MODE::NONE && mode <= WRAP_MODE::WORD; }
+bool IsValid(ALIGNMENT alignment) { return alignment >= ALIGNMENT::LEFT && alignment <= ALIGNMENT::RIGHT; }
+
+// The offset of content that leaves `free` room in its box.
+Float AlignedOffset(ALIGNMENT alignment, Float free) {
+  switch (alignment) {
+    case ALIGNMENT::CENTER: return free * 0.5;
+    case ALIGNMENT::RIGHT: return free;
+    case ALIGNMENT::LEFT: break;
+  }
+  return 0.0;
+}
+
+// A parent frame can reach infinity (a widget of INFINITE size); the visible part keeps
+// finite edges.
+constexpr Float kLargestFloat = std::numeric_limits<Float>::max();
+Rect HoldFinite(const Rect& rect) {
+  const auto hold = [](Float value) { return std::clamp(value, -kLargestFloat, kLargestFloat); };
+  return {hold(rect.left), hold(rect.top), hold(rect.right), hold(rect.bottom)};
+}
+
+}  // namespace
+
+TextWidgetImpl::TextWidgetImpl() = default;
+
+TextWidgetImpl::~TextWidgetImpl() = default;
+
+// ---- properties -----------------------------------------------------------------------------
+
+void TextWidgetImpl::DeclareLayoutChange(uint32_t changed) {
+  changed_ |= changed;
+  RequestLayout();
+  RequestRedraw();
+}
+
+void TextWidgetImpl::DeclareLineOptionChange(uint32_t changed) {
+  changed_ |= changed;
+  if (wrapMode_ == WRAP_MODE::NONE) return;
+  RequestLayout();
+  RequestRedraw();
+}
+
+void TextWidgetImpl::SetText(const String& text) {
+  if (text == text_) return;
+  text_ = text;
+  DeclareLayoutChange(kTextChanged);
+}
+
+void TextWidgetImpl::SetFont(const FontDescription& font) {
+  if (font == font_) return;
+  font_ = font;
+  DeclareLayoutChange(kFontChanged);
+}
+
+void TextWidgetImpl::SetFontName(const String& name) {
+  if (name == font_.name) return;
+  font_.name = name;
+  DeclareLayoutChange(kFontChanged);
+}
+
+void TextWidgetImpl::SetFontSize(CanvasUnitValue size) {
+  if (size == font_.size) return;
+  font_.size = size;
+  DeclareLayoutChange(kFontChanged);
+}
+
+void TextWidgetImpl::SetFontStyle(FONTSTYLE style) {
+  if (style == font_.style) return;
+  font_.style = style;
+  DeclareLayoutChange(kFontChanged);
+}
+
+void TextWidgetImpl::SetFontBaseline(FONTBASELINE baseline) {
+  if (baseline == font_.baseline) return;
+  font_.baseline = baseline;
+  DeclareLayoutChange(kFontChanged);
+}
+
+void TextWidgetImpl::SetClampMode(CLAMP_MODE mode) {
+  assert(IsValid(mode));
+  if (!IsValid(mode) || mode == clampMode_) return;
+  clampMode_ = mode;
+  DeclareLayoutChange(kClampModeChanged);
+}
+
+void TextWidgetImpl::SetWrapMode(WRAP_MODE mode) {
+  assert(IsValid(mode));
+  if (!IsValid(mode) || mode == wrapMode_) return;
+  wrapMode_ = mode;
+  DeclareLayoutChange(kWrapModeChanged);
+}
+
+void TextWidgetImpl::SetAlignment(ALIGNMENT alignment, WIDGET_DIRECTION direction) {
+  assert(IsValid(alignment));
+  if (!IsValid(alignment)) return;
+  const bool horizontal = direction == WIDGET_DIRECTION::HORIZONTAL;
+  ALIGNMENT& stored = horizontal ? horizontalAlignment_ : verticalAlignment_;
+  if (alignment == stored) return;
+  stored = alignment;
+  changed_ |= horizontal ? kHorizontalAlignmentChanged : kVerticalAlignmentChanged;
+  RequestRedraw();
+}
+
+ALIGNMENT TextWidgetImpl::GetAlignment(WIDGET_DIRECTION direction) const {
+  return direction == WIDGET_DIRECTION::HORIZONTAL ? horizontalAlignment_ : verticalAlignment_;
+}
+
+void TextWidgetImpl::SetMaximumLineCount(Int count) {
+  // Every count below 1 means unlimited; keep one of them so that they compare equal.
+  count = std::max<Int>(count, 0);
+  if (count == maximumLineCount_) return;
+  maximumLineCount_ = count;
+  DeclareLineOptionChange(kMaximumLineCountChanged);
+}
+
+void TextWidgetImpl::SetSkipEmptyLines(Bool skip) {
+  if (skip == skipEmptyLines_) return;
+  skipEmptyLines_ = skip;
+  DeclareLineOptionChange(kSkipEmptyLinesChanged);
+}
+
+void TextWidgetImpl::SetMinimalGlobalFontSize(CanvasUnitValue size) {
+  if (size == minimalGlobalFontSize_) return;
+  minimalGlobalFontSize_ = size;
+  DeclareLayoutChange(kMinimalGlobalFontSizeChanged);
+}
+
+// ---- serial state ---------------------------------------------------------------------------
+
+bool TextWidgetImpl::IsSerialDirty() const {
+  uint32_t counted = kTextChanged | kFontChanged | kClampModeChanged | kWrapModeChanged | kHorizontalAlignmentChanged |
+                     kVerticalAlignmentChanged | kMinimalGlobalFontSizeChanged;
+  if (wrapMode_ != WRAP_MODE::NONE) counted |= kMaximumLineCountChanged | kSkipEmptyLinesChanged;
+  return (changed_ & counted) != 0;
+}
+
+void TextWidgetImpl::ResetSerialDirty() { changed_ = 0; }
+
+Result<void> TextWidgetImpl::CopyFrom(const ObjectInterface& source) {
+  const auto* other = dynamic_cast<const TextWidgetImpl*>(&source);
+  if (!other) return IllegalArgumentError("CopyFrom needs another text widget");
+  if (other == this) return Ok();
+  text_ = other->text_;
+  font_ = other->font_;
+  clampMode_ = other->clampMode_;
+  wrapMode_ = other->wrapMode_;
+  horizontalAlignment_ = other->horizontalAlignment_;
+  verticalAlignment_ = other->verticalAlignment_;
+  maximumLineCount_ = other->maximumLineCount_;
+  skipEmptyLines_ = other->skipEmptyLines_;
+  minimalGlobalFontSize_ = other->minimalGlobalFontSize_;
+  layout_ = other->layout_;
+  changed_ = other->changed_;
+  RequestLayout();
+  RequestRedraw();
+  return Ok();
+}
+
+// ---- layout ---------------------------------------------------------------------------------
+
+Result<void> TextWidgetImpl::CreateLayout() {
+  ZV_TRY(WidgetBase::CreateLayout());
+  SetName(kTextWidgetName);
+  return Ok();
+}
+
+Result<FontHandleRef> TextWidgetImpl::CreateEffectiveFont() const {
+  CanvasInterface* canvas = GetCanvas();
+  if (!canvas) return FontHandleRef();
+  const Float localSize = ToPixels(font_.size);
+  FontDescription effective = font_;
+  effective.size = CanvasUnitValue::Pix(localSize);
+  // A NaN or negative size is a mistake the minimum must not hide: the handle refuses it.
+  if (localSize >= 0.0) {
+    // Glyphs are made at their size on the canvas, not scaled by the transform.
+    const Float globalSize = LocalToGlobalSize({0.0, localSize}).y;
+    effective.size.value = std::max(globalSize, ToPixels(minimalGlobalFontSize_));
+  }
+  return canvas->CreateFontHandle(effective);
+}
+
+Result<void> TextWidgetImpl::LayoutBegin() {
+  ZV_TRY(WidgetBase::LayoutBegin());
+  ZV_TRY_ASSIGN(const FontHandleRef font, CreateEffectiveFont());
+  if (!font) return Ok();
+  const Matrix2d toLocal = GetGlobalInverseMatrix();
+  if (wrapMode_ == WRAP_MODE::NONE) {
+    layout_ = TextLinesLayout();
+    const Rect box = font->GetStringBoundingBox(text_);
+    const Vector2d size = toLocal.TransformVector({box.Width(), box.Height()});
+    return SetLocalSize(size.x, size.y);
+  }
+  TextLinesOptions options;
+  options.wrapMode = wrapMode_;
+  options.availableWidth = GetLocalPixSize().x;
+  options.maximumLineCount = maximumLineCount_;
+  options.skipEmptyLines = skipEmptyLines_;
+  options.lineStep = toLocal.TransformVector({0.0, font->GetLineHeight()}).y;
+  const auto measure = [&](std::string_view text) {
+    return toLocal.TransformVector({font->GetStringBoundingBox(text).Width(), 0.0}).x;
+  };
+  ZV_TRY(LayOutTextLines(text_, options, measure, layout_));
+  return SetLocalSize(layout_.size.x, layout_.size.y);
+}
+
+// ---- drawing --------------------------------------------------------------------------------
+
+Result<void> TextWidgetImpl::DrawContent() { return DrawContent(GetColor()); }
+
+ALIGNMENT TextWidgetImpl::GetEffectiveHorizontalAlignment() const {
+  if (!GetAcceptR2LMode() || GetR2LMode() != WIDGET_R2L_MODE::RIGHT_TO_LEFT) return horizontalAlignment_;
+  switch (horizontalAlignment_) {
+    case ALIGNMENT::LEFT: return ALIGNMENT::RIGHT;
+    case ALIGNMENT::RIGHT: return ALIGNMENT::LEFT;
+    case ALIGNMENT::CENTER: break;
+  }
+  return horizontalAlignment_;
+}
+
+Result<void> TextWidgetImpl::DrawContent(const ColorA& color) {
+  CanvasInterface* canvas = GetCanvas();
+  if (!canvas) return Ok();
+  ZV_TRY_ASSIGN(const FontHandleRef font, CreateEffectiveFont());
+  if (wrapMode_ != WRAP_MODE::NONE) {
+    for (const TextLine& line : layout_.lines) ZV_TRY(canvas->DrawText(line.text, *font, {0.0, line.offset}, color));
+    return Ok();
+  }
+  const Matrix2d toLocal = GetGlobalInverseMatrix();
+  const Vector2d size = GetLocalPixSize();
+  if (clampMode_ == CLAMP_MODE::NONE) {
+    const Rect box = font->GetStringBoundingBox(text_);
+    const Vector2d extent = toLocal.TransformVector({box.Width(), box.Height()});
+    Vector2d position;
+    if (extent.x < size.x) position.x = AlignedOffset(GetEffectiveHorizontalAlignment(), size.x - extent.x);
+    if (extent.y < size.y) position.y = AlignedOffset(verticalAlignment_, size.y - extent.y);
+    return canvas->DrawText(text_, *font, position, color);
+  }
+  // Only the part the parent shows has room for the text.
+  Rect visible = GetLocalFrame();
+  if (const WidgetInterface* parent = GetParentWidget()) {
+    visible = visible.Intersect(HoldFinite(toLocal.TransformRect(parent->GetGlobalFrame())));
+  }
+  if (visible.IsEmpty()) return Ok();
+  Vector2d position;
+  if (visible.left > 0.0 && visible.left < size.x) position.x = visible.left;
+  return canvas->DrawText(Clamp(*font, visible.Width(), toLocal), *font, position, color);
+}
+
+const String& TextWidgetImpl::Clamp(const FontHandle& font, Float width, const Matrix2d& toLocal) {
+  ClampedLine& line = clampedLine_;
+  const Float localPerGlobal = toLocal.a;
+  if (line.text == text_ && line.mode == clampMode_ && line.width == width && line.fontSerial == font.GetSerial() &&
+      line.localPerGlobal == localPerGlobal) {
+    return line.clamped;
+  }
+  const auto measure = [&](std::string_view text) {
+    return toLocal.TransformVector({font.GetStringBoundingBox(text).Width(), 0.0}).x;
+  };
+  line.clamped = ClampText(text_, clampMode_, width, measure);
+  line.text = text_;
+  line.mode = clampMode_;
+  line.width = width;
+  line.fontSerial = font.GetSerial();
+  line.localPerGlobal = localPerGlobal;
+  return line.clamped;
+}
+
+}  // namespace zarvo

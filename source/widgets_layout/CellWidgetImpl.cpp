@@ -1,0 +1,205 @@
+#include "source/widgets_layout/CellWidgetImpl.h"
+
+#include <cmath>
+
+#include "source/widgets_layout/CanvasUnitMath.h"
+
+namespace zarvo {
+
+namespace {
+constexpr const char* kNegativePaddingMessages[4] = {"left value is negative", "right value is negative",
+                                                     "top value is negative", "bottom value is negative"};
+
+constexpr WIDGET_DIRECTION kHorizontal = WIDGET_DIRECTION::HORIZONTAL;
+constexpr WIDGET_DIRECTION kVertical = WIDGET_DIRECTION::VERTICAL;
+
+// Where content of extent `free` less than the cell sits for an alignment, measured from the
+// leading padding. Mirrored alignments swap MIN and MAX.
+Float AlignedOffset(ALIGNMENT_MODE alignment, Float free, bool mirrored) {
+  switch (alignment) {
+    case ALIGNMENT_MODE::MIN: return mirrored ? free : 0.0;
+    case ALIGNMENT_MODE::CENTER: return free * 0.5;
+    case ALIGNMENT_MODE::MAX: return mirrored ? 0.0 : free;
+  }
+  return 0.0;
+}
+}  // namespace
+
+CellWidgetImpl::CellWidgetImpl() { SetPlacesChildren(true); }
+
+Result<void> CellWidgetImpl::CopyFrom(const ObjectInterface& source) {
+  const auto* other = dynamic_cast<const CellWidgetImpl*>(&source);
+  if (!other) return IllegalArgumentError("CopyFrom needs an instance of the same class");
+  for (int d = 0; d < 2; ++d) {
+    alignment_[d] = other->alignment_[d];
+    stretchMode_[d] = other->stretchMode_[d];
+    preferredSize_[d] = other->preferredSize_[d];
+  }
+  for (int side = 0; side < 4; ++side) padding_[side] = other->padding_[side];
+  RequestLayout();
+  return Ok();
+}
+
+void CellWidgetImpl::SetAlignment(ALIGNMENT_MODE alignment, WIDGET_DIRECTION direction) {
+  ALIGNMENT_MODE& stored = alignment_[DirectionIndex(direction)];
+  if (stored == alignment) return;
+  stored = alignment;
+  RequestLayout();
+}
+
+void CellWidgetImpl::SetStretchMode(CELL_STRETCH_MODE mode, WIDGET_DIRECTION direction) {
+  CELL_STRETCH_MODE& stored = stretchMode_[DirectionIndex(direction)];
+  if (stored == mode) return;
+  stored = mode;
+  // Only the containing table reads it, when it measures.
+  if (WidgetInterface* parent = GetParentWidget()) parent->RequestLayout();
+}
+
+void CellWidgetImpl::SetPreferredSize(Float size, WIDGET_DIRECTION direction) {
+  const Float clamped = size > 0.0 ? size : 0.0;
+  Float& stored = preferredSize_[DirectionIndex(direction)];
+  if (stored == clamped) return;
+  stored = clamped;
+  if (WidgetInterface* parent = GetParentWidget()) parent->RequestLayout();
+}
+
+Result<void> CellWidgetImpl::StorePaddings(std::initializer_list<std::pair<Side, CanvasUnitValue>> values) {
+  for (const auto& [side, value] : values) {
+    if (value.value < 0.0) return IllegalArgumentError(kNegativePaddingMessages[side]);
+  }
+  bool changed = false;
+  for (auto [side, value] : values) {
+    // NaN is not below 0 and so passes the check; it would spread through every sum.
+    if (std::isnan(value.value)) value.value = 0.0;
+    // -0.0 is a valid padding; compare bits of sign too so that it is stored as given.
+    const CanvasUnitValue& stored = padding_[side];
+    if (stored.unit == value.unit && stored.value == value.value &&
+        std::signbit(stored.value) == std::signbit(value.value)) {
+      continue;
+    }
+    padding_[side] = value;
+    changed = true;
+  }
+  if (changed) RequestLayout();
+  return Ok();
+}
+
+Result<void> CellWidgetImpl::SetPadding(CanvasUnitValue left, CanvasUnitValue right, CanvasUnitValue top,
+                                        CanvasUnitValue bottom) {
+  return StorePaddings({{kLeft, left}, {kRight, right}, {kTop, top}, {kBottom, bottom}});
+}
+
+Result<void> CellWidgetImpl::SetHorizontalPadding(CanvasUnitValue left, CanvasUnitValue right) {
+  return StorePaddings({{kLeft, left}, {kRight, right}});
+}
+
+Result<void> CellWidgetImpl::SetHorizontalPadding(CanvasUnitValue value) {
+  return StorePaddings({{kLeft, value}, {kRight, value}});
+}
+
+Result<void> CellWidgetImpl::SetVerticalPadding(CanvasUnitValue top, CanvasUnitValue bottom) {
+  return StorePaddings({{kTop, top}, {kBottom, bottom}});
+}
+
+Result<void> CellWidgetImpl::SetVerticalPadding(CanvasUnitValue value) {
+  return StorePaddings({{kTop, value}, {kBottom, value}});
+}
+
+Result<void> CellWidgetImpl::SetLeftPadding(CanvasUnitValue value) { return StorePaddings({{kLeft, value}}); }
+Result<void> CellWidgetImpl::SetRightPadding(CanvasUnitValue value) { return StorePaddings({{kRight, value}}); }
+Result<void> CellWidgetImpl::SetTopPadding(CanvasUnitValue value) { return StorePaddings({{kTop, value}}); }
+Result<void> CellWidgetImpl::SetBottomPadding(CanvasUnitValue value) { return StorePaddings({{kBottom, value}}); }
+
+Result<void> CellWidgetImpl::CreateLayout() {
+  ZV_TRY(WidgetBase::CreateLayout());
+  SetName("CellWidget");
+  SetAcceptTabFocus(false);
+  return Ok();
+}
+
+void CellWidgetImpl::HandleChildrenChanged() {
+  WidgetBase::HandleChildrenChanged();
+  // A cell that gains or loses its content starts or stops counting for its container, even
+  // when its own size stays the same.
+  if (WidgetInterface* parent = GetParentWidget()) parent->RequestLayout();
+}
+
+Vector2d CellWidgetImpl::GetMeasuredParentLocalSize() const {
+  const Vector2d scale = GetLocalScale();
+  return {measuredSize_.x * scale.x, measuredSize_.y * scale.y};
+}
+
+Result<void> CellWidgetImpl::LayoutPass1() {
+  WidgetInterface* content = GetFirstChildWidget();
+  if (!content) return Ok();
+  const Float remBase = GetRemBase();
+  Vector2d size = GetLocalPixSize();
+  const Vector2d contentSize = content->GetParentLocalSize();
+  if (content->GetSizeMode(kHorizontal) != WIDGET_SIZE::INFINITE) {
+    size.x = CanvasUnitToPixels(padding_[kLeft], remBase) + CanvasUnitToPixels(padding_[kRight], remBase) +
+             contentSize.x;
+  }
+  if (content->GetSizeMode(kVertical) != WIDGET_SIZE::INFINITE) {
+    size.y = CanvasUnitToPixels(padding_[kTop], remBase) + CanvasUnitToPixels(padding_[kBottom], remBase) +
+             contentSize.y;
+  }
+  ZV_TRY(SetLocalSize(size.x, size.y));
+  measuredSize_ = GetLocalPixSize();
+  hasMeasuredSize_ = true;
+  return Ok();
+}
+
+Result<void> CellWidgetImpl::LayoutPass2() {
+  WidgetInterface* content = GetFirstChildWidget();
+  if (!content) return Ok();
+  const Float remBase = GetRemBase();
+  const CanvasUnitSize own = GetLocalSize();
+  const CanvasUnitSize contentSize = content->GetParentLocalSizeCUV();
+  Vector2d position = content->GetLocalPosition();
+  const CanvasUnitValue& left = padding_[kLeft];
+  const CanvasUnitValue& right = padding_[kRight];
+  const CanvasUnitValue& top = padding_[kTop];
+  const CanvasUnitValue& bottom = padding_[kBottom];
+
+  const bool infiniteX = content->GetSizeMode(kHorizontal) == WIDGET_SIZE::INFINITE;
+  const bool infiniteY = content->GetSizeMode(kVertical) == WIDGET_SIZE::INFINITE;
+  const bool inheritX = content->GetInheritParentSize(kHorizontal);
+  const bool inheritY = content->GetInheritParentSize(kVertical);
+
+  if (!infiniteX) {
+    const Float leftPix = CanvasUnitToPixels(left, remBase);
+    if (inheritX) {
+      position.x = leftPix;
+    } else {
+      const CanvasUnitValue free = SubtractCanvasUnitValues(
+          SubtractCanvasUnitValues(SubtractCanvasUnitValues(own.width, contentSize.width, remBase), left, remBase),
+          right, remBase);
+      const bool mirrored = GetAcceptR2LMode() && GetR2LMode() == WIDGET_R2L_MODE::RIGHT_TO_LEFT;
+      position.x = leftPix + AlignedOffset(alignment_[0], CanvasUnitToPixels(free, remBase), mirrored);
+    }
+  }
+  if (!infiniteY) {
+    const Float topPix = CanvasUnitToPixels(top, remBase);
+    if (inheritY) {
+      position.y = topPix;
+    } else {
+      const CanvasUnitValue free = SubtractCanvasUnitValues(
+          SubtractCanvasUnitValues(SubtractCanvasUnitValues(own.height, contentSize.height, remBase), top, remBase),
+          bottom, remBase);
+      position.y = topPix + AlignedOffset(alignment_[1], CanvasUnitToPixels(free, remBase), false);
+    }
+  }
+  content->SetLocalPosition(position);
+
+  CanvasUnitSize size = content->GetLocalSize();
+  // The content takes the room between the paddings; paddings wider than the cell leave none.
+  auto inner = [remBase](CanvasUnitValue extent, CanvasUnitValue lead, CanvasUnitValue trail) {
+    const CanvasUnitValue room = SubtractCanvasUnitValues(extent, AddCanvasUnitValues(lead, trail, remBase), remBase);
+    return room.value < 0.0 ? CanvasUnitValue::Fon(0.0) : room;
+  };
+  if (inheritX && !infiniteX) size.width = inner(own.width, left, right);
+  if (inheritY && !infiniteY) size.height = inner(own.height, top, bottom);
+  return content->SetLocalSize(size.width, size.height);
+}
+
+}  // namespace zarvo

@@ -1,0 +1,68 @@
+#pragma once
+#include "host/ui/WidgetBase.h"
+#include "source/interfaces/CellWidgetInterface.h"
+
+namespace zarvo {
+
+// The slot of the layout containers: measures itself from its content plus paddings and
+// places the content by alignment, mirrored in right-to-left mode.
+class CellWidgetImpl : public WidgetBase, public virtual CellWidgetInterface {
+ public:
+  CellWidgetImpl();
+
+  Result<void> CopyFrom(const ObjectInterface& source) override;
+
+  void SetAlignment(ALIGNMENT_MODE alignment, WIDGET_DIRECTION direction) override;
+  ALIGNMENT_MODE GetAlignment(WIDGET_DIRECTION direction) const override {
+    return alignment_[DirectionIndex(direction)];
+  }
+  void SetStretchMode(CELL_STRETCH_MODE mode, WIDGET_DIRECTION direction) override;
+  CELL_STRETCH_MODE GetStretchMode(WIDGET_DIRECTION direction) const override {
+    return stretchMode_[DirectionIndex(direction)];
+  }
+  void SetPreferredSize(Float size, WIDGET_DIRECTION direction) override;
+  Float GetPreferredSize(WIDGET_DIRECTION direction) const override { return preferredSize_[DirectionIndex(direction)]; }
+
+  Result<void> SetPadding(CanvasUnitValue left, CanvasUnitValue right, CanvasUnitValue top,
+                          CanvasUnitValue bottom) override;
+  Result<void> SetHorizontalPadding(CanvasUnitValue left, CanvasUnitValue right) override;
+  Result<void> SetHorizontalPadding(CanvasUnitValue value) override;
+  Result<void> SetVerticalPadding(CanvasUnitValue top, CanvasUnitValue bottom) override;
+  Result<void> SetVerticalPadding(CanvasUnitValue value) override;
+  Result<void> SetLeftPadding(CanvasUnitValue value) override;
+  Result<void> SetRightPadding(CanvasUnitValue value) override;
+  Result<void> SetTopPadding(CanvasUnitValue value) override;
+  Result<void> SetBottomPadding(CanvasUnitValue value) override;
+  CanvasUnitValue GetLeftPadding() const override { return padding_[kLeft]; }
+  CanvasUnitValue GetRightPadding() const override { return padding_[kRight]; }
+  CanvasUnitValue GetTopPadding() const override { return padding_[kTop]; }
+  CanvasUnitValue GetBottomPadding() const override { return padding_[kBottom]; }
+
+  Result<void> CreateLayout() override;
+  Result<void> LayoutPass1() override;
+  Result<void> LayoutPass2() override;
+
+  // The size the last LayoutPass1 gave the cell, in its parent's coordinates. A container
+  // that sizes its cells itself (the table) measures from this rather than from the size it
+  // gave the cell the run before, which a cell keeps until its own content changes.
+  bool HasMeasuredSize() const noexcept { return hasMeasuredSize_; }
+  Vector2d GetMeasuredParentLocalSize() const;
+
+ protected:
+  void HandleChildrenChanged() override;
+
+ private:
+  enum Side { kLeft = 0, kRight = 1, kTop = 2, kBottom = 3 };
+  // Checks `values` against the sides they are for, in order, then stores them all.
+  Result<void> StorePaddings(std::initializer_list<std::pair<Side, CanvasUnitValue>> values);
+
+  ALIGNMENT_MODE alignment_[2] = {ALIGNMENT_MODE::MIN, ALIGNMENT_MODE::MIN};
+  CELL_STRETCH_MODE stretchMode_[2] = {CELL_STRETCH_MODE::MINIMUM, CELL_STRETCH_MODE::MINIMUM};
+  Float preferredSize_[2] = {1.0, 1.0};
+  CanvasUnitValue padding_[4] = {CanvasUnitValue::Fon(0.0), CanvasUnitValue::Fon(0.0), CanvasUnitValue::Fon(0.0),
+                                 CanvasUnitValue::Fon(0.0)};
+  Vector2d measuredSize_;
+  bool hasMeasuredSize_ = false;
+};
+
+}  // namespace zarvo
