@@ -2,6 +2,7 @@
 
 #include "host/core/MainThreadQueue.h"
 #include "host/ui/EventDriver.h"
+#include "host/ui/WidgetBase.h"
 
 namespace zarvo::gallery {
 
@@ -12,10 +13,53 @@ Result<void> Gallery::Init(Vector2d size, Vector2d screenPosition) {
   return window_->Open();
 }
 
+namespace {
+
+// The root of a page: unconsumed keys bubble up to it.
+class PageWidget final : public WidgetBase {
+ public:
+  explicit PageWidget(Gallery& gallery) : gallery_(gallery) {}
+  Result<bool> HandleEvent(const DataDictionary* event) override {
+    EventReader reader(event);
+    Result<EVENT> type = reader.GetType();
+    if (!type.IsOk() || *type != EVENT::KEYBOARD_KEY_DOWN) return false;
+    ZV_TRY_ASSIGN(Int32 key, reader.GetKey());
+    return gallery_.HandlePageKey(key);
+  }
+
+ private:
+  Gallery& gallery_;
+};
+
+}  // namespace
+
+WidgetRef Gallery::MakePageRoot() {
+  WidgetRef root = MakeRef<PageWidget>(*this);
+  root->SetName("GalleryPage");
+  root->SetInheritParentSize(true, WIDGET_DIRECTION::HORIZONTAL);
+  root->SetInheritParentSize(true, WIDGET_DIRECTION::VERTICAL);
+  return root;
+}
+
+void Gallery::SetKeyHandler(Int32 key, KeyHandler handler) { keyHandlers_.emplace_back(key, std::move(handler)); }
+
+Result<bool> Gallery::HandlePageKey(Int32 key) {
+  for (const auto& [handledKey, handler] : keyHandlers_) {
+    if (handledKey != key) continue;
+    ZV_TRY(handler());
+    return true;
+  }
+  return false;
+}
+
 Result<void> Gallery::ShowPage(const GalleryPage& page) {
   if (page_) page_->Remove();
+  keyHandlers_.clear();
   ZV_TRY_ASSIGN(page_, page.build(*this));
   ZV_TRY(window_->GetAppWidget()->InsertChildLast(page_));
+  // Keys reach the page when no widget of it has the focus.
+  page_->SetAcceptFocus(true);
+  ZV_TRY(window_->GetAppWidget()->SetFocusWidget(page_.Get()));
   return window_->Update();
 }
 

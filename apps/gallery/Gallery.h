@@ -42,11 +42,17 @@ class Gallery {
   GalleryLog& GetLog() { return log_; }
   // Logs the button's three observables under `label`.
   void ObserveButton(const ButtonWidgetRef& button, const std::string& label);
+  // A page's root: fills the window and runs the page's key handlers for keys nobody took.
+  WidgetRef MakePageRoot();
+  using KeyHandler = std::function<Result<void>()>;
+  void SetKeyHandler(Int32 key, KeyHandler handler);
+  [[nodiscard]] Result<bool> HandlePageKey(Int32 key);
 
  private:
   Ref<AppWindow> window_;
   WidgetRef page_;
   GalleryLog log_;
+  std::vector<std::pair<Int32, KeyHandler>> keyHandlers_;
 };
 
 }  // namespace zarvo::gallery

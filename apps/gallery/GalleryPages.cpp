@@ -19,15 +19,6 @@ constexpr ColorA kTextColor{0.92, 0.92, 0.92, 1.0};
 constexpr ColorA kCaptionColor{0.65, 0.70, 0.78, 1.0};
 constexpr ColorA kSampleBackground{0.22, 0.22, 0.24, 1.0};
 
-// The page's root: fills the window and holds the page's widgets.
-Result<WidgetRef> MakePageRoot() {
-  WidgetRef root = MakeRef<WidgetBase>();
-  root->SetName("GalleryPage");
-  root->SetInheritParentSize(true, WIDGET_DIRECTION::HORIZONTAL);
-  root->SetInheritParentSize(true, WIDGET_DIRECTION::VERTICAL);
-  return root;
-}
-
 Result<TextWidgetRef> MakeText(const String& text) {
   ZV_TRY_ASSIGN(TextWidgetRef widget, CreateObject<TextWidgetInterface>(Id(kTextWidgetClassId)));
   widget->SetText(text);
@@ -36,7 +27,7 @@ Result<TextWidgetRef> MakeText(const String& text) {
 }
 
 Result<WidgetRef> BuildButtonsPage(Gallery& gallery) {
-  ZV_TRY_ASSIGN(WidgetRef root, MakePageRoot());
+  WidgetRef root = gallery.MakePageRoot();
   const char* labels[] = {"Apply", "Reset", "Render", "Quit"};
   Float x = kMargin;
   for (const char* label : labels) {
@@ -61,8 +52,8 @@ struct TextSample {
   Int maxLines;
 };
 
-Result<WidgetRef> BuildTextPage(Gallery&) {
-  ZV_TRY_ASSIGN(WidgetRef root, MakePageRoot());
+Result<WidgetRef> BuildTextPage(Gallery& gallery) {
+  WidgetRef root = gallery.MakePageRoot();
   const String sentence = "The quick brown fox jumps over the lazy dog near the riverbank";
   const String lines = "First line\nSecond line\n\nFourth line after an empty one\nFifth line";
   const TextSample samples[] = {
@@ -109,6 +100,8 @@ Result<WidgetRef> BuildTextPage(Gallery&) {
 
 }  // namespace
 
+Result<WidgetRef> BuildLayoutPage(Gallery& gallery);
+
 const std::vector<GalleryPage>& GetGalleryPages() {
   static const std::vector<GalleryPage> pages = {
       {"buttons", "Buttons", &BuildButtonsPage,
@@ -123,6 +116,11 @@ const std::vector<GalleryPage>& GetGalleryPages() {
        "0.7 keyup enter\n"
        "0.8 shot after\n"},
       {"text", "Text", &BuildTextPage, ""},
+      {"layout", "Layout", &BuildLayoutPage,
+       "# Mirror every flexbox right to left and back.\n"
+       "0.0 key r\n"
+       "0.1 shot right_to_left\n"
+       "0.2 key r\n"},
   };
   return pages;
 }
