@@ -1,8 +1,16 @@
+#include <filesystem>
 #include <string>
 
 #include "apps/gallery/Gallery.h"
 #include "host/core/ClassRegistry.h"
 #include "host/ui/WidgetBase.h"
+#include "host/core/AppFolders.h"
+#include "host/ui/CommandInterface.h"
+#include "source/interfaces/CommandButtonWidgetInterface.h"
+#include "source/interfaces/CustomButtonWidgetInterface.h"
+#include "source/interfaces/ImageButtonWidgetInterface.h"
+#include "source/interfaces/ImageTextButtonWidgetInterface.h"
+#include "source/interfaces/TextButtonWidgetInterface.h"
 #include "source/interfaces/TextWidgetInterface.h"
 
 namespace zarvo::gallery {
@@ -13,6 +21,11 @@ constexpr Float kMargin = 24.0;
 constexpr Float kButtonWidth = 120.0;
 constexpr Float kButtonGap = 16.0;
 constexpr Float kRowHeight = 30.0;
+constexpr Float kCompositeRowTop = 60.0;
+constexpr Float kCompositeStride = 150.0;
+constexpr Float kCustomButtonSize = 32.0;
+constexpr Float kIconSize = 20.0;
+constexpr ColorA kCustomButtonColor{0.30, 0.42, 0.55, 1.0};
 constexpr Float kSampleLeft = 260.0;
 constexpr Float kSampleWidth = 300.0;
 constexpr ColorA kTextColor{0.92, 0.92, 0.92, 1.0};
@@ -24,6 +37,88 @@ Result<TextWidgetRef> MakeText(const String& text) {
   widget->SetText(text);
   widget->SetColor(kTextColor);
   return widget;
+}
+
+Result<Url> GalleryIconUrl() {
+  ZV_TRY_ASSIGN(std::filesystem::path folder, AppFolders::Get().GetModuleFolder("mvp_desktop2d_widgets.module"));
+  return Url{(folder / "icons" / "gallery_star.svg").string()};
+}
+
+const char* DragDirectionName(Int direction) {
+  switch (direction) {
+    case DRAG_DIRECTION::LEFT: return "left";
+    case DRAG_DIRECTION::RIGHT: return "right";
+    case DRAG_DIRECTION::UP: return "up";
+    case DRAG_DIRECTION::DOWN: return "down";
+    default: return "none";
+  }
+}
+
+// The second row: every composite button, a command button bound to a command that logs, and a
+// custom button that reports the direction it is dragged in.
+Result<void> AddCompositeButtons(Gallery& gallery, const WidgetRef& root) {
+  const Float y = kMargin + kCompositeRowTop;
+  Float x = kMargin;
+  auto place = [&](const WidgetRef& widget) -> Result<void> {
+    ZV_TRY(root->InsertChildLast(widget));
+    ZV_TRY(widget->CreateLayout());
+    widget->SetLocalPosition({x, y});
+    x += kCompositeStride;
+    return Ok();
+  };
+  ZV_TRY_ASSIGN(Url icon, GalleryIconUrl());
+
+  ZV_TRY_ASSIGN(Ref<TextButtonWidgetInterface> textButton,
+                CreateObject<TextButtonWidgetInterface>(Id(kTextButtonWidgetClassId)));
+  ZV_TRY(place(textButton));
+  ZV_TRY_ASSIGN(TextWidgetRef textLabel, textButton->GetTextWidget());
+  textLabel->SetText("Text button");
+  gallery.ObserveButton(textButton, "Text button");
+
+  ZV_TRY_ASSIGN(Ref<ImageButtonWidgetInterface> imageButton,
+                CreateObject<ImageButtonWidgetInterface>(Id(kImageButtonWidgetClassId)));
+  ZV_TRY(place(imageButton));
+  ZV_TRY_ASSIGN(ImageWidgetRef image, imageButton->GetImageWidget());
+  ZV_TRY(image->SetUrl(icon));
+  ZV_TRY(image->SetLocalSize(kIconSize, kIconSize));
+  gallery.ObserveButton(imageButton, "Image button");
+
+  ZV_TRY_ASSIGN(Ref<ImageTextButtonWidgetInterface> imageTextButton,
+                CreateObject<ImageTextButtonWidgetInterface>(Id(kImageTextButtonWidgetClassId)));
+  ZV_TRY(place(imageTextButton));
+  ZV_TRY_ASSIGN(ImageWidgetRef image2, imageTextButton->GetImageWidget());
+  ZV_TRY(image2->SetUrl(icon));
+  ZV_TRY(image2->SetLocalSize(kIconSize, kIconSize));
+  ZV_TRY_ASSIGN(TextWidgetRef imageText, imageTextButton->GetTextWidget());
+  imageText->SetText("Favourite");
+  gallery.ObserveButton(imageTextButton, "Image-text button");
+
+  GalleryLog* log = &gallery.GetLog();
+  Ref<Command> save = Command::Create(Id("net.zarvo.gallery.command.save"), "Save",
+                                      [log](const DataDictionary&) -> Result<void> {
+                                        log->Add("command 'Save' executed");
+                                        return Ok();
+                                      });
+  gallery.GetWindow().AddCommand(save);
+  ZV_TRY_ASSIGN(Ref<CommandButtonWidgetInterface> commandButton,
+                CreateObject<CommandButtonWidgetInterface>(Id(kCommandButtonWidgetClassId)));
+  ZV_TRY(place(commandButton));
+  ZV_TRY(commandButton->SetCommand(save));
+
+  ZV_TRY_ASSIGN(Ref<CustomButtonWidgetInterface> custom,
+                CreateObject<CustomButtonWidgetInterface>(Id(kCustomButtonWidgetClassId)));
+  ZV_TRY(place(custom));
+  ZV_TRY(custom->SetLocalSize(kCustomButtonSize, kCustomButtonSize));
+  custom->SetBackgroundVisibility(true);
+  custom->SetBackgroundColor(kCustomButtonColor);
+  custom->SetAllowedDragDirections(DRAG_DIRECTION::LEFT | DRAG_DIRECTION::RIGHT | DRAG_DIRECTION::UP |
+                                   DRAG_DIRECTION::DOWN);
+  custom->ObservableButtonDown()->AddObserver([log](const CustomButtonWidgetRef& sender) -> Result<void> {
+    log->Add(std::string("ObservableButtonDown CustomButtonWidget dragging ") +
+             DragDirectionName(sender->GetCurrentDraggingDirection()));
+    return Ok();
+  });
+  return Ok();
 }
 
 Result<WidgetRef> BuildButtonsPage(Gallery& gallery) {
@@ -40,6 +135,7 @@ Result<WidgetRef> BuildButtonsPage(Gallery& gallery) {
     x += kButtonWidth + kButtonGap;
     gallery.ObserveButton(button, label);
   }
+  ZV_TRY(AddCompositeButtons(gallery, root));
   return root;
 }
 
@@ -114,7 +210,16 @@ const std::vector<GalleryPage>& GetGalleryPages() {
        "0.5 key tab\n"
        "0.6 key enter\n"
        "0.7 keyup enter\n"
-       "0.8 shot after\n"},
+       "0.8 shot after\n"
+       "# The command button runs its command; the custom button reports its drag direction.\n"
+       "1.0 move 490 93\n"
+       "1.1 press 490 93\n"
+       "1.2 release 490 93\n"
+       "1.5 move 640 100\n"
+       "1.6 press 640 100\n"
+       "1.7 drag 700 100\n"
+       "2.5 release 700 100\n"
+       "2.6 shot composite\n"},
       {"text", "Text", &BuildTextPage, ""},
       {"layout", "Layout", &BuildLayoutPage,
        "# Mirror every flexbox right to left and back.\n"

@@ -87,7 +87,7 @@ std::string FindInPath(const std::string& program) {
 // process id at the end.
 class XServer {
  public:
-  // Empty `skip` and a display name, or the reason the window tests cannot run.
+  // Points DISPLAY at a server, or sets `skip` to the reason the window tests cannot run.
   void Start(std::string& skip) {
     if (const char* display = std::getenv("DISPLAY"); display && *display) return;
     const std::string xvfb = FindInPath("Xvfb");
@@ -107,10 +107,12 @@ class XServer {
     std::vector<char*> argv;
     for (std::string& arg : args) argv.push_back(arg.data());
     argv.push_back(nullptr);
+    const pid_t testProgram = getpid();
     pid_ = fork();
     if (pid_ == 0) {
       // The server goes with the test program, even when a test crashes before TearDown.
       prctl(PR_SET_PDEATHSIG, SIGTERM);
+      if (getppid() != testProgram) _exit(1);
       close(fds[0]);
       const int null = open("/dev/null", O_WRONLY);
       dup2(null, STDOUT_FILENO);

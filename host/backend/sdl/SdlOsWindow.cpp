@@ -77,12 +77,15 @@ Result<void> SdlOsWindow::Show(bool show) {
     SDL_HideWindow(window_);
     return Ok();
   }
-  SDL_ShowWindow(window_);
-  if (!IsMenu()) {
-    SDL_RaiseWindow(window_);
-    // Without a window manager (a bare X server) nothing else hands out the keyboard focus.
-    (void)SDL_SetWindowInputFocus(window_);
+  if (IsMenu()) {
+    // A menu leaves the keyboard focus where it is; the window system hands its keys over.
+    SDL_ShowWindow(window_);
+    return Ok();
   }
+  SDL_ShowWindow(window_);
+  SDL_RaiseWindow(window_);
+  // Without a window manager (a bare X server) nothing else hands out the keyboard focus.
+  (void)SDL_SetWindowInputFocus(window_);
   return Ok();
 }
 
@@ -231,9 +234,14 @@ Vector2d SdlOsWindow::QueryPointer() const {
 void SdlOsWindow::Close() {
   if (!window_) return;
   closedFrame_ = GetFrame();
+  const bool focused = SDL_GetKeyboardFocus() == window_;
   SDL_DestroyWindow(std::exchange(window_, nullptr));
   SdlWindowSystem* system = GetSdlSystem();
   if (!system || system->IsTearingDown()) return;
+  // The focus goes back to the window this one belongs to; without a window manager nothing
+  // else would give it to anyone.
+  auto* parent = dynamic_cast<SdlOsWindow*>(GetParent());
+  if (focused && parent && parent->IsShown() && !parent->IsMenu()) (void)SDL_SetWindowInputFocus(parent->window_);
   // Menus opened from this window go with it; their owners hear of it as a close request.
   std::vector<uint64_t> menus;
   for (OsWindow* window : system->GetWindows()) {

@@ -146,6 +146,10 @@ void SdlWindowSystem::Dispatch(const SDL_Event& event) {
       if (!window) return;
       switch (event.window.event) {
         case SDL_WINDOWEVENT_FOCUS_GAINED:
+          if (window->IsMenu()) {
+            GiveFocusBack(*window);
+            return;
+          }
           focusedSerial_ = window->GetSerial();
           break;
         case SDL_WINDOWEVENT_FOCUS_LOST:
@@ -194,6 +198,17 @@ void SdlWindowSystem::Dispatch(const SDL_Event& event) {
     default:
       return;
   }
+}
+
+void SdlWindowSystem::GiveFocusBack(SdlOsWindow& menu) {
+  // Without a window manager SDL hands the keyboard focus to every window it shows, menus too.
+  // The focus goes back to the window the menu belongs to: closing a menu that holds it would
+  // leave no window with the focus, and SDL with a pointer capture on a window that is gone.
+  auto* owner = dynamic_cast<SdlOsWindow*>(menu.GetParent());
+  if (!owner || owner->IsClosed() || owner->IsMenu()) owner = dynamic_cast<SdlOsWindow*>(FindWindow(focusedSerial_));
+  if (!owner || owner->IsClosed()) return;
+  (void)SDL_SetWindowInputFocus(owner->GetSdlWindow());
+  SDL_RaiseWindow(menu.GetSdlWindow());  // back above the window that took the focus back
 }
 
 SdlOsWindow* SdlWindowSystem::KeyboardTarget(Uint32 sdlWindowId) const {

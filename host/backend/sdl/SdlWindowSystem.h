@@ -62,6 +62,8 @@ class SdlWindowSystem final : public WindowSystem {
   // The window keys go to: the newest open menu above the focused window, the modal window
   // instead of one it holds back.
   SdlOsWindow* KeyboardTarget(Uint32 sdlWindowId) const;
+  // Returns the keyboard focus to the window a menu belongs to.
+  void GiveFocusBack(SdlOsWindow& menu);
   // Asks every open menu except `clicked` (and the menus it opened) to close. True if any was.
   bool CloseMenusOutside(const SdlOsWindow* clicked);
 
