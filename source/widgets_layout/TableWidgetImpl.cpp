@@ -250,29 +250,22 @@ Result<void> TableWidgetImpl::InsertRow(Int y, bool after) {
 
 Result<void> TableWidgetImpl::DeleteColumn(Int x) {
   if (countX_ == 0 || x < 0 || x >= countX_) return IllegalStateError(kNoColumn);
-  std::vector<Ref<HierarchyObject>>& doomed = scratch_;
-  doomed.clear();
-  for (Int y = 0; y < countY_; ++y) {
-    HierarchyObject* child = FindChild(x, y);
-    if (!child) {
-      doomed.clear();
-      return IllegalStateError(kInvalidHierarchy);
-    }
-    doomed.emplace_back(child);
-  }
-  for (const Ref<HierarchyObject>& child : doomed) child->Remove();
-  doomed.clear();
-  lines_[kColumns].pop_back();
-  --countX_;
-  return UpdateInternalCellMap();
+  return DeleteLine(kColumns, x);
 }
 
 Result<void> TableWidgetImpl::DeleteRow(Int y) {
   if (countY_ == 0 || y < 0 || y >= countY_) return IllegalStateError(kNoRow);
+  return DeleteLine(kRows, y);
+}
+
+Result<void> TableWidgetImpl::DeleteLine(int direction, Int index) {
+  const bool column = direction == kColumns;
   std::vector<Ref<HierarchyObject>>& doomed = scratch_;
   doomed.clear();
-  for (Int x = 0; x < countX_; ++x) {
-    HierarchyObject* child = FindChild(x, y);
+  // Every cell of the line is found before any is removed, so a broken map changes nothing.
+  const Int across = column ? countY_ : countX_;
+  for (Int i = 0; i < across; ++i) {
+    HierarchyObject* child = column ? FindChild(index, i) : FindChild(i, index);
     if (!child) {
       doomed.clear();
       return IllegalStateError(kInvalidHierarchy);
@@ -281,8 +274,8 @@ Result<void> TableWidgetImpl::DeleteRow(Int y) {
   }
   for (const Ref<HierarchyObject>& child : doomed) child->Remove();
   doomed.clear();
-  lines_[kRows].pop_back();
-  --countY_;
+  lines_[direction].pop_back();
+  --(column ? countX_ : countY_);
   return UpdateInternalCellMap();
 }
 

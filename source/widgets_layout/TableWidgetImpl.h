@@ -59,6 +59,8 @@ class TableWidgetImpl : public WidgetBase, public virtual TableWidgetInterface {
   void HandleChildrenChanged() override;
 
  private:
+  // Removes the cells of one column (direction 0) or row (1); the caller checked the index.
+  [[nodiscard]] Result<void> DeleteLine(int direction, Int index);
   // A child at its grid position: the child itself, and when it is a cell the cell through
   // the interfaces the passes call (no casts there).
   struct MapEntry {
