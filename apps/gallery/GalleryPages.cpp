@@ -11,6 +11,7 @@
 #include "source/interfaces/ImageButtonWidgetInterface.h"
 #include "source/interfaces/ImageTextButtonWidgetInterface.h"
 #include "source/interfaces/TextButtonWidgetInterface.h"
+#include "source/interfaces/TextEditWidgetInterface.h"
 #include "source/interfaces/TextWidgetInterface.h"
 
 namespace zarvo::gallery {
@@ -148,6 +149,13 @@ struct TextSample {
   Int maxLines;
 };
 
+Result<void> AddCaption(const WidgetRef& root, const char* text, Vector2d at) {
+  ZV_TRY_ASSIGN(TextWidgetRef caption, MakeText(text));
+  caption->SetColor(kCaptionColor);
+  caption->SetLocalPosition(at);
+  return root->InsertChildLast(caption);
+}
+
 Result<WidgetRef> BuildTextPage(Gallery& gallery) {
   WidgetRef root = gallery.MakePageRoot();
   const String sentence = "The quick brown fox jumps over the lazy dog near the riverbank";
@@ -191,6 +199,24 @@ Result<WidgetRef> BuildTextPage(Gallery& gallery) {
     }
     y += sample.wrap == WRAP_MODE::NONE ? kRowHeight : kRowHeight * 4;
   }
+  // Editable fields: click one and type; Enter finishes, Escape restores the text.
+  const char* fields[] = {"Edit me", "Another field"};
+  for (const char* initial : fields) {
+    ZV_TRY(AddCaption(root, "Text edit", {kMargin, y}));
+    ZV_TRY_ASSIGN(Ref<TextEditWidgetInterface> edit, CreateObject<TextEditWidgetInterface>(Id(kTextEditWidgetClassId)));
+    ZV_TRY(root->InsertChildLast(edit));
+    edit->SetText(initial);
+    edit->SetColor(kTextColor);
+    edit->SetBackgroundVisibility(true);
+    edit->SetBackgroundColor(kSampleBackground);
+    edit->SetLocalPosition({kSampleLeft, y});
+    GalleryLog* log = &gallery.GetLog();
+    edit->ObservableTextFinished()->AddObserver([log](const TextEditWidgetRef& sender) -> Result<void> {
+      log->Add("ObservableTextFinished " + sender->GetName() + " '" + sender->GetText() + "'");
+      return Ok();
+    });
+    y += kRowHeight;
+  }
   return root;
 }
 
@@ -220,7 +246,15 @@ const std::vector<GalleryPage>& GetGalleryPages() {
        "1.7 drag 700 100\n"
        "2.5 release 700 100\n"
        "2.6 shot composite\n"},
-      {"text", "Text", &BuildTextPage, ""},
+      {"text", "Text", &BuildTextPage,
+       "# Edit the first field: select all it holds by opening it, type, finish with Enter.\n"
+       "0.0 move 300 548\n"
+       "0.1 press 300 548\n"
+       "0.2 release 300 548\n"
+       "0.3 type Renamed\n"
+       "0.4 shot editing\n"
+       "0.5 key enter\n"
+       "0.6 keyup enter\n"},
       {"layout", "Layout", &BuildLayoutPage,
        "# Mirror every flexbox right to left and back.\n"
        "0.0 key r\n"

@@ -118,7 +118,8 @@ Result<void> RunInWindow(const Options& options) {
   const std::vector<gallery::GalleryPage>& pages = gallery::GetGalleryPages();
   size_t first = 0;
   if (!options.page.empty()) {
-    auto it = std::find_if(pages.begin(), pages.end(), [&](const gallery::GalleryPage& p) { return p.name == options.page; });
+    auto it =
+        std::find_if(pages.begin(), pages.end(), [&](const gallery::GalleryPage& p) { return p.name == options.page; });
     if (it == pages.end()) return NotFoundError("No page named '" + options.page + "'");
     first = static_cast<size_t>(it - pages.begin());
   }

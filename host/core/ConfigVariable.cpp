@@ -16,7 +16,7 @@ namespace {
 
 constexpr std::string_view kEnvironmentPrefix = "ZARVO_";
 
-bool IsValidName(std::string_view name) {
+[[maybe_unused]] bool IsValidName(std::string_view name) {
   if (name.empty()) return false;
   return std::all_of(name.begin(), name.end(), [](char c) {
     return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '.' || c == '-';

@@ -43,9 +43,13 @@ Result<void> AppWindow::Init(const Id& windowClass, const Rect& screenFrame, con
 }
 
 AppWindow::~AppWindow() {
-  std::erase_if(LiveWindows(), [this](const WeakRef<AppWindow>& link) { return !link.IsAlive() || link.GetUnsafe() == this; });
-  if (canvas_) canvas_->GetOsWindow()->SetCloseSink(nullptr);
-  if (canvas_) canvas_->ObservableEvent()->RemoveObserver(eventObserver_);
+  std::erase_if(LiveWindows(), [this](const WeakRef<AppWindow>& link) {
+    return !link.IsAlive() || link.GetUnsafe() == this;
+  });
+  if (canvas_) {
+    canvas_->GetOsWindow()->SetCloseSink(nullptr);
+    canvas_->ObservableEvent()->RemoveObserver(eventObserver_);
+  }
   if (appWidget_) appWidget_->Detach();
 }
 

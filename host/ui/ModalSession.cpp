@@ -1,5 +1,6 @@
 #include "host/ui/ModalSession.h"
 
+#include "host/core/HostClock.h"
 #include "host/ui/Application.h"
 #include "host/ui/OsWindow.h"
 
@@ -34,8 +35,13 @@ Result<void> RunModalSession(OsWindow& window) {
     return current && !current->IsClosed();
   };
   ModalScope scope(*system, serial);
+  const HostTime start = GetHostTime();
+  const bool virtualTime = !system->HasExternalInput() && GetVirtualHostClock() != nullptr;
   bool askedToClose = false;
   while (isOpen()) {
+    if (virtualTime && GetHostTime() - start > HostDurationFromSeconds(kVirtualModalSessionLimitSeconds)) {
+      return IllegalStateError(kModalSessionTimersOnlyMessage);
+    }
     if (system->IsQuitRequested()) {
       if (askedToClose) return IllegalStateError(kModalSessionQuitMessage);
       askedToClose = true;

@@ -1,5 +1,3 @@
-#include "host/ui/Application.h"
-
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -11,6 +9,7 @@
 #include "host/core/Log.h"
 #include "host/core/MainThreadQueue.h"
 #include "host/ui/AppWindow.h"
+#include "host/ui/Application.h"
 
 namespace zarvo {
 namespace {

@@ -1,5 +1,3 @@
-#include "host/ui/ModalSession.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
@@ -11,6 +9,7 @@
 #include "host/core/MainThreadQueue.h"
 #include "host/ui/AppWindow.h"
 #include "host/ui/EventKeys.h"
+#include "host/ui/ModalSession.h"
 #include "source/interfaces/ButtonWidgetInterface.h"
 
 namespace zarvo {
@@ -114,6 +113,20 @@ TEST_F(ModalSessionTest, TimersOnTheVirtualClockRunWithoutWaiting) {
   EXPECT_TRUE(Os(*dialog).PerformModalDialogSession().IsOk());
   EXPECT_EQ(ticks, (std::vector<HostTime>{HostDurationFromSeconds(0.5), HostDurationFromSeconds(1.0),
                                           HostDurationFromSeconds(1.5), HostDurationFromSeconds(2.0)}));
+}
+
+TEST_F(ModalSessionTest, ATimerThatNeverClosesTheWindowEndsTheSessionOnAVirtualClock) {
+  ScopedVirtualHostClock clock;
+  Ref<AppWindow> dialog = OpenWindow(WindowClass::WindowDialog(), kDialogFrame);
+  int blinks = 0;
+  GetMainThreadQueue().AddTimer(HostDurationFromSeconds(0.5), HostDuration::zero(), [&] {
+    ++blinks;
+    return true;
+  });
+  Result<void> session = Os(*dialog).PerformModalDialogSession();
+  ASSERT_FALSE(session.IsOk());
+  EXPECT_EQ(session.GetError().GetMessage(), kModalSessionTimersOnlyMessage);
+  EXPECT_GE(blinks, static_cast<int>(kVirtualModalSessionLimitSeconds / 0.5));
 }
 
 TEST_F(ModalSessionTest, InputToWindowsOpenedBeforeTheDialogIsHeldBack) {

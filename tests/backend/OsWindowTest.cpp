@@ -1,9 +1,8 @@
-#include "host/ui/OsWindow.h"
-
 #include <gtest/gtest.h>
 
 #include "host/backend/headless/HeadlessWindowSystem.h"
 #include "host/ui/AppWindow.h"
+#include "host/ui/OsWindow.h"
 
 namespace zarvo {
 namespace {
@@ -35,8 +34,8 @@ TEST(OsWindowTest, AFrameLargerThanTheWorkAreaIsClampedToIt) {
 
 TEST(OsWindowTest, HeadlessWindowsKeepTheirMinimumSizeAndKnowTheirMonitor) {
   WindowSystem::Install(std::make_unique<HeadlessWindowSystem>());
-  Result<std::unique_ptr<OsWindow>> created = WindowSystem::Get().CreateOsWindow(WindowClass::WindowDialog(),
-                                                                                  Rect{10, 20, 110, 70}, nullptr);
+  Result<std::unique_ptr<OsWindow>> created =
+      WindowSystem::Get().CreateOsWindow(WindowClass::WindowDialog(), Rect{10, 20, 110, 70}, nullptr);
   ASSERT_TRUE(created.IsOk());
   OsWindow& window = **created;
   EXPECT_TRUE(window.SetContentRectMinSize({150, 40}).IsOk());
@@ -56,7 +55,8 @@ TEST(OsWindowTest, AParentLinkEndsWithTheParent) {
   WindowSystem& system = WindowSystem::Get();
   Result<std::unique_ptr<OsWindow>> parent = system.CreateOsWindow(WindowClass::Window(), Rect{0, 0, 10, 10}, nullptr);
   ASSERT_TRUE(parent.IsOk());
-  Result<std::unique_ptr<OsWindow>> menu = system.CreateOsWindow(WindowClass::WindowMenu(), Rect{0, 0, 10, 10}, parent->get());
+  Result<std::unique_ptr<OsWindow>> menu =
+      system.CreateOsWindow(WindowClass::WindowMenu(), Rect{0, 0, 10, 10}, parent->get());
   ASSERT_TRUE(menu.IsOk());
   EXPECT_EQ((*menu)->GetParent(), parent->get());
   EXPECT_GT((*menu)->GetSerial(), (*parent)->GetSerial());

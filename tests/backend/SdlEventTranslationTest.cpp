@@ -1,11 +1,10 @@
-#include "host/backend/sdl/SdlEventTranslation.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstring>
 #include <string>
 
+#include "host/backend/sdl/SdlEventTranslation.h"
 #include "host/ui/EventKeys.h"
 
 namespace zarvo {
@@ -149,7 +148,8 @@ TEST(SdlEventTranslationTest, MotionIsAMoveOrADragWhileAButtonIsHeld) {
 
 TEST(SdlEventTranslationTest, ButtonsCarryTheirFlagClicksAndDoubleClick) {
   SdlInputState state;
-  std::vector<DataDictionary> down = TranslateSdlEvent(MouseButton(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT, 5, 6, 1), state);
+  std::vector<DataDictionary> down =
+      TranslateSdlEvent(MouseButton(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT, 5, 6, 1), state);
   ASSERT_EQ(down.size(), 1u);
   EventReader first(&down[0]);
   EXPECT_EQ(*first.GetType(), EVENT::BUTTON_DOWN);
@@ -158,7 +158,8 @@ TEST(SdlEventTranslationTest, ButtonsCarryTheirFlagClicksAndDoubleClick) {
   EXPECT_EQ(*first.GetClicks(), 1);
   EXPECT_FALSE(*down[0].Get<Bool>(EventKeys::DoubleClick(), true));
 
-  std::vector<DataDictionary> second = TranslateSdlEvent(MouseButton(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 5, 6, 2), state);
+  std::vector<DataDictionary> second =
+      TranslateSdlEvent(MouseButton(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 5, 6, 2), state);
   EXPECT_EQ(*EventReader(&second[0]).GetClicks(), 2);
   EXPECT_TRUE(*second[0].Get<Bool>(EventKeys::DoubleClick(), false));
 
@@ -212,10 +213,14 @@ TEST(SdlEventTranslationTest, TextInputIsUtf8AndInvalidBytesAreReplaced) {
   EXPECT_EQ(TypeOf(text[0]), EVENT::KEYBOARD_TEXT);
   EXPECT_EQ(*EventReader(&text[0]).GetText(), "\xC3\xA9t\xC3\xA9");
 
-  const char broken[] = "a\xFF" "b\xC3";
+  const char broken[] =
+      "a\xFF"
+      "b\xC3";
   std::vector<DataDictionary> cleaned = TranslateSdlEvent(Text(broken, sizeof(broken)), state);
   ASSERT_EQ(cleaned.size(), 1u);
-  EXPECT_EQ(*EventReader(&cleaned[0]).GetText(), "a\xEF\xBF\xBD" "b\xEF\xBF\xBD");
+  EXPECT_EQ(*EventReader(&cleaned[0]).GetText(),
+            "a\xEF\xBF\xBD"
+            "b\xEF\xBF\xBD");
 
   // A buffer filled to the brim without a terminator is read up to its end, not beyond.
   const std::string full(sizeof(SDL_TextInputEvent::text), 'x');
@@ -227,14 +232,14 @@ TEST(SdlEventTranslationTest, TextInputIsUtf8AndInvalidBytesAreReplaced) {
 
 TEST(SdlEventTranslationTest, SanitizeUtf8RejectsOverlongSurrogatesAndOutOfRange) {
   EXPECT_EQ(SanitizeUtf8("plain"), "plain");
-  EXPECT_EQ(SanitizeUtf8("\xF0\x9F\x98\x80"), "\xF0\x9F\x98\x80");              // U+1F600 stays
+  EXPECT_EQ(SanitizeUtf8("\xF0\x9F\x98\x80"), "\xF0\x9F\x98\x80");  // U+1F600 stays
   // As browsers do: one U+FFFD for each byte that cannot start or continue a valid sequence.
-  EXPECT_EQ(SanitizeUtf8("\xC0\xAF"), "\xEF\xBF\xBD\xEF\xBF\xBD");                   // overlong '/'
-  EXPECT_EQ(SanitizeUtf8("\xED\xA0\x80"), "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD");           // a surrogate
+  EXPECT_EQ(SanitizeUtf8("\xC0\xAF"), "\xEF\xBF\xBD\xEF\xBF\xBD");                                  // overlong '/'
+  EXPECT_EQ(SanitizeUtf8("\xED\xA0\x80"), "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD");                  // a surrogate
   EXPECT_EQ(SanitizeUtf8("\xF4\x90\x80\x80"), "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD");  // above U+10FFFF
-  EXPECT_EQ(SanitizeUtf8("\x80\x80x"), "\xEF\xBF\xBD\xEF\xBF\xBDx");           // stray continuations
-  EXPECT_EQ(SanitizeUtf8("\xE2\x82x"), "\xEF\xBF\xBDx");                    // a truncated sequence
-  EXPECT_EQ(SanitizeUtf8("\xE2\x82"), "\xEF\xBF\xBD");                      // truncated at the end
+  EXPECT_EQ(SanitizeUtf8("\x80\x80x"), "\xEF\xBF\xBD\xEF\xBF\xBDx");             // stray continuations
+  EXPECT_EQ(SanitizeUtf8("\xE2\x82x"), "\xEF\xBF\xBDx");                         // a truncated sequence
+  EXPECT_EQ(SanitizeUtf8("\xE2\x82"), "\xEF\xBF\xBD");                           // truncated at the end
   EXPECT_EQ(SanitizeUtf8(std::string_view("a\0b", 3)), std::string("a\0b", 3));  // NUL is valid
 }
 

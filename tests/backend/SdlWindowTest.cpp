@@ -1,8 +1,6 @@
 // Real windows on an X server: a real pointer and keyboard (XTest) drive widgets in SDL windows,
 // and screenshots of the screen show what the windows presented. Xvfb is started for the test
 // program when no display is set.
-#include "host/backend/sdl/SdlWindowSystem.h"
-
 #include <cairo.h>
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -23,6 +21,7 @@
 #include <vector>
 
 #include "host/backend/sdl/SdlOsWindow.h"
+#include "host/backend/sdl/SdlWindowSystem.h"
 #include "host/core/ClassRegistry.h"
 #include "host/core/MainThreadQueue.h"
 #include "host/ui/AppWindow.h"
@@ -36,7 +35,6 @@
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
-
 
 namespace zarvo {
 namespace {
@@ -232,9 +230,9 @@ class SdlWindowTest : public testing::Test {
     EXPECT_TRUE(window.GetAppWidget()->InsertChildLast(*button).IsOk());
     (*button)->SetLocalPosition({kButtonFrame.left, kButtonFrame.top});
     EXPECT_TRUE((*button)->SetLocalSize(kButtonFrame.Width(), kButtonFrame.Height()).IsOk());
-    for (auto [observable, what] : {std::pair{(*button)->ObservableButtonDown(), "down"},
-                                    std::pair{(*button)->ObservableButtonUp(), "up"},
-                                    std::pair{(*button)->ObservableEnterKeyDown(), "enter"}}) {
+    for (auto [observable, what] :
+         {std::pair{(*button)->ObservableButtonDown(), "down"}, std::pair{(*button)->ObservableButtonUp(), "up"},
+          std::pair{(*button)->ObservableEnterKeyDown(), "enter"}}) {
       observable->AddObserver([this, name, what = std::string(what)](const ButtonWidgetRef&) -> Result<void> {
         fired_.push_back(name + " " + what);
         return Ok();
@@ -246,10 +244,11 @@ class SdlWindowTest : public testing::Test {
 
   // Every event record a window receives, in order.
   void RecordEvents(AppWindow& window) {
-    window.GetCanvas()->ObservableEvent()->AddObserver([this](CanvasInterface*, const DataDictionary& event) -> Result<void> {
-      events_.push_back(event);
-      return Ok();
-    });
+    window.GetCanvas()->ObservableEvent()->AddObserver(
+        [this](CanvasInterface*, const DataDictionary& event) -> Result<void> {
+          events_.push_back(event);
+          return Ok();
+        });
   }
   bool SawEvent(const std::function<bool(const EventReader&)>& match) const {
     for (const DataDictionary& event : events_) {
@@ -281,16 +280,18 @@ class SdlWindowTest : public testing::Test {
     if (!image) return {-1, -1, -1};
     const unsigned long pixel = XGetPixel(image, 0, 0);
     XDestroyImage(image);
-    return {static_cast<int>((pixel >> 16) & 0xFF), static_cast<int>((pixel >> 8) & 0xFF), static_cast<int>(pixel & 0xFF)};
+    return {static_cast<int>((pixel >> 16) & 0xFF), static_cast<int>((pixel >> 8) & 0xFF),
+            static_cast<int>(pixel & 0xFF)};
   }
   // The pixel the canvas drew at a window position (opaque, so premultiplying changed nothing).
   static Rgb CanvasPixel(AppWindow& window, Vector2d position) {
     cairo_surface_t* surface = window.GetHostCanvas()->GetOsWindow()->GetSurface();
     cairo_surface_flush(surface);
-    const unsigned char* row = cairo_image_surface_get_data(surface) +
-                               static_cast<int>(position.y) * cairo_image_surface_get_stride(surface);
+    const unsigned char* row =
+        cairo_image_surface_get_data(surface) + static_cast<int>(position.y) * cairo_image_surface_get_stride(surface);
     const uint32_t pixel = reinterpret_cast<const uint32_t*>(row)[static_cast<int>(position.x)];
-    return {static_cast<int>((pixel >> 16) & 0xFF), static_cast<int>((pixel >> 8) & 0xFF), static_cast<int>(pixel & 0xFF)};
+    return {static_cast<int>((pixel >> 16) & 0xFF), static_cast<int>((pixel >> 8) & 0xFF),
+            static_cast<int>(pixel & 0xFF)};
   }
   // Waits until the screen shows at `position` what the canvas drew there, and returns it.
   static Rgb ShownPixel(AppWindow& window, Vector2d position) {
@@ -366,7 +367,8 @@ TEST_F(SdlWindowTest, ARealPointerAndKeyboardDriveAButtonAndTheScreenShowsItsCol
   EXPECT_TRUE(Near(normal, kNormal)) << normal;
 
   MovePointer(OnScreen(*window, kButtonCenter));
-  ASSERT_TRUE(PumpUntil([&] { return SawEvent([](const EventReader& e) { return *e.GetType() == EVENT::MOUSE_MOVE; }); }));
+  ASSERT_TRUE(
+      PumpUntil([&] { return SawEvent([](const EventReader& e) { return *e.GetType() == EVENT::MOUSE_MOVE; }); }));
   const Rgb hover = ShownPixel(*window, kButtonCenter);
   EXPECT_TRUE(Near(hover, kHover)) << hover;
   SaveScreenshot(*window, "sdl_window_hover");
@@ -397,7 +399,8 @@ TEST_F(SdlWindowTest, ARealPointerAndKeyboardDriveAButtonAndTheScreenShowsItsCol
   EXPECT_EQ(fired_[2], "button enter");
   EXPECT_EQ(fired_[3], "button down");
   EXPECT_TRUE(SawEvent([](const EventReader& e) {
-    return *e.GetType() == EVENT::KEYBOARD_KEY_DOWN && *e.GetKey() == KEY::ENTER && *e.GetModifierState() == MODIFIER::NONE;
+    return *e.GetType() == EVENT::KEYBOARD_KEY_DOWN && *e.GetKey() == KEY::ENTER &&
+           *e.GetModifierState() == MODIFIER::NONE;
   }));
 }
 
@@ -410,13 +413,15 @@ TEST_F(SdlWindowTest, TextWheelAndLeavingArriveAsHostEvents) {
   ASSERT_TRUE(PumpUntil([&] {
     return SawEvent([](const EventReader& e) { return *e.GetType() == EVENT::KEYBOARD_TEXT && *e.GetText() == "a"; });
   }));
-  EXPECT_TRUE(SawEvent([](const EventReader& e) { return *e.GetType() == EVENT::KEYBOARD_KEY_DOWN && *e.GetKey() == 'a'; }));
+  EXPECT_TRUE(
+      SawEvent([](const EventReader& e) { return *e.GetType() == EVENT::KEYBOARD_KEY_DOWN && *e.GetKey() == 'a'; }));
 
   Button(4, true);  // X11's wheel: button 4 turns it up
   Button(4, false);
   ASSERT_TRUE(PumpUntil([&] {
     return SawEvent([](const EventReader& e) {
-      return *e.GetType() == EVENT::SCROLL && *e.GetScrollDirection() == SCROLL_DIRECTION::UP && *e.GetPosition() == Vector2d{50, 50};
+      return *e.GetType() == EVENT::SCROLL && *e.GetScrollDirection() == SCROLL_DIRECTION::UP &&
+             *e.GetPosition() == Vector2d{50, 50};
     });
   }));
 
@@ -424,13 +429,15 @@ TEST_F(SdlWindowTest, TextWheelAndLeavingArriveAsHostEvents) {
   MovePointer(OnScreen(*window, {60, 55}));
   ASSERT_TRUE(PumpUntil([&] {
     return SawEvent([](const EventReader& e) {
-      return *e.GetType() == EVENT::BUTTON_DRAG && *e.GetButtonState() == BUTTON::LEFT && *e.GetPosition() == Vector2d{60, 55};
+      return *e.GetType() == EVENT::BUTTON_DRAG && *e.GetButtonState() == BUTTON::LEFT &&
+             *e.GetPosition() == Vector2d{60, 55};
     });
   }));
   Button(1, false);
 
   MovePointer({kWindowFrame.right + 200, kWindowFrame.bottom + 200});
-  ASSERT_TRUE(PumpUntil([&] { return SawEvent([](const EventReader& e) { return *e.GetType() == EVENT::AREA_LEFT; }); }));
+  ASSERT_TRUE(
+      PumpUntil([&] { return SawEvent([](const EventReader& e) { return *e.GetType() == EVENT::AREA_LEFT; }); }));
 }
 
 TEST_F(SdlWindowTest, AMenuWindowTakesKeysAndClosesOnAClickOutsideWhichItSwallows) {
@@ -446,7 +453,8 @@ TEST_F(SdlWindowTest, AMenuWindowTakesKeysAndClosesOnAClickOutsideWhichItSwallow
   Key(XK_Down, true);
   Key(XK_Down, false);
   ASSERT_TRUE(PumpUntil([&] {
-    return SawEvent([](const EventReader& e) { return *e.GetType() == EVENT::KEYBOARD_KEY_DOWN && *e.GetKey() == KEY::DOWN; });
+    return SawEvent(
+        [](const EventReader& e) { return *e.GetType() == EVENT::KEYBOARD_KEY_DOWN && *e.GetKey() == KEY::DOWN; });
   })) << "keys reach the open menu, not the window under it";
 
   Button(1, true);

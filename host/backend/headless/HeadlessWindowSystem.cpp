@@ -99,7 +99,7 @@ const String& HeadlessWindowSystem::GetName() const {
 }
 
 Result<std::unique_ptr<OsWindow>> HeadlessWindowSystem::CreateOsWindow(const Id& windowClass, const Rect& screenFrame,
-                                                                      OsWindow* parent) {
+                                                                       OsWindow* parent) {
   if (!std::isfinite(screenFrame.Width()) || !std::isfinite(screenFrame.Height())) {
     return IllegalArgumentError("Window size is not finite");
   }
@@ -111,8 +111,8 @@ Result<std::unique_ptr<OsWindow>> HeadlessWindowSystem::CreateOsWindow(const Id&
 
 std::vector<Monitor> HeadlessWindowSystem::GetMonitors() const {
   const Rect frame{0.0, 0.0, kHeadlessMonitorWidth, kHeadlessMonitorHeight};
-  return {Monitor{frame, Rect{0.0, 0.0, kHeadlessMonitorWidth, kHeadlessMonitorHeight - kHeadlessPanelHeight},
-                  "headless"}};
+  return {
+      Monitor{frame, Rect{0.0, 0.0, kHeadlessMonitorWidth, kHeadlessMonitorHeight - kHeadlessPanelHeight}, "headless"}};
 }
 
 void HeadlessWindowSystem::PostEvent(const OsWindow& window, DataDictionary event) {

@@ -1,8 +1,8 @@
 #include "host/backend/sdl/SdlEventTranslation.h"
 
 #include <algorithm>
-#include <cstring>
 #include <cstdlib>
+#include <cstring>
 
 #include "host/ui/EventKeys.h"
 
@@ -28,22 +28,37 @@ struct KeyPair {
 
 // Keys without a character. The first entry for a host code is the one IsKeyPressed asks for.
 constexpr KeyPair kNamedKeys[] = {
-    {SDLK_RETURN, KEY::ENTER},       {SDLK_KP_ENTER, KEY::ENTER},       {SDLK_RETURN2, KEY::ENTER},
-    {SDLK_BACKSPACE, KEY::BACKSPACE}, {SDLK_TAB, KEY::TAB},              {SDLK_ESCAPE, KEY::ESCAPE},
-    {SDLK_DELETE, KEY::DELETE},       {SDLK_INSERT, KEY::INSERT},         {SDLK_LEFT, KEY::LEFT},
-    {SDLK_RIGHT, KEY::RIGHT},         {SDLK_UP, KEY::UP},                 {SDLK_DOWN, KEY::DOWN},
-    {SDLK_PAGEUP, KEY::PAGE_UP},      {SDLK_PAGEDOWN, KEY::PAGE_DOWN},    {SDLK_HOME, KEY::HOME},
-    {SDLK_END, KEY::END},             {SDLK_LSHIFT, KEY::SHIFT},          {SDLK_RSHIFT, KEY::SHIFT},
-    {SDLK_LCTRL, KEY::CONTROL},       {SDLK_RCTRL, KEY::CONTROL},         {SDLK_LALT, KEY::ALT},
-    {SDLK_RALT, KEY::ALT},            {SDLK_CAPSLOCK, KEY::CAPSLOCK},
+    {SDLK_RETURN, KEY::ENTER},
+    {SDLK_KP_ENTER, KEY::ENTER},
+    {SDLK_RETURN2, KEY::ENTER},
+    {SDLK_BACKSPACE, KEY::BACKSPACE},
+    {SDLK_TAB, KEY::TAB},
+    {SDLK_ESCAPE, KEY::ESCAPE},
+    {SDLK_DELETE, KEY::DELETE},
+    {SDLK_INSERT, KEY::INSERT},
+    {SDLK_LEFT, KEY::LEFT},
+    {SDLK_RIGHT, KEY::RIGHT},
+    {SDLK_UP, KEY::UP},
+    {SDLK_DOWN, KEY::DOWN},
+    {SDLK_PAGEUP, KEY::PAGE_UP},
+    {SDLK_PAGEDOWN, KEY::PAGE_DOWN},
+    {SDLK_HOME, KEY::HOME},
+    {SDLK_END, KEY::END},
+    {SDLK_LSHIFT, KEY::SHIFT},
+    {SDLK_RSHIFT, KEY::SHIFT},
+    {SDLK_LCTRL, KEY::CONTROL},
+    {SDLK_RCTRL, KEY::CONTROL},
+    {SDLK_LALT, KEY::ALT},
+    {SDLK_RALT, KEY::ALT},
+    {SDLK_CAPSLOCK, KEY::CAPSLOCK},
 };
 
 // Keypad keys that type a character.
 constexpr KeyPair kKeypadCharacters[] = {
-    {SDLK_KP_0, '0'}, {SDLK_KP_1, '1'}, {SDLK_KP_2, '2'},      {SDLK_KP_3, '3'},      {SDLK_KP_4, '4'},
-    {SDLK_KP_5, '5'}, {SDLK_KP_6, '6'}, {SDLK_KP_7, '7'},      {SDLK_KP_8, '8'},      {SDLK_KP_9, '9'},
-    {SDLK_KP_PERIOD, '.'}, {SDLK_KP_DIVIDE, '/'}, {SDLK_KP_MULTIPLY, '*'}, {SDLK_KP_MINUS, '-'},
-    {SDLK_KP_PLUS, '+'},   {SDLK_KP_EQUALS, '='},
+    {SDLK_KP_0, '0'},        {SDLK_KP_1, '1'},     {SDLK_KP_2, '2'},      {SDLK_KP_3, '3'},
+    {SDLK_KP_4, '4'},        {SDLK_KP_5, '5'},     {SDLK_KP_6, '6'},      {SDLK_KP_7, '7'},
+    {SDLK_KP_8, '8'},        {SDLK_KP_9, '9'},     {SDLK_KP_PERIOD, '.'}, {SDLK_KP_DIVIDE, '/'},
+    {SDLK_KP_MULTIPLY, '*'}, {SDLK_KP_MINUS, '-'}, {SDLK_KP_PLUS, '+'},   {SDLK_KP_EQUALS, '='},
 };
 
 Int32 FunctionKey(SDL_Keycode key) {
@@ -64,8 +79,8 @@ void AddScroll(std::vector<DataDictionary>& out, const SDL_Event& event, const S
                SCROLL_DIRECTION positive, SCROLL_DIRECTION negative) {
   const int count = std::min(std::abs(amount), kMaxScrollEventsPerWheelEvent);
   for (int i = 0; i < count; ++i) {
-    DataDictionary record = MakeScrollEvent(state.pointer, amount > 0 ? positive : negative,
-                                            TranslateSdlModifiers(state.keyModifiers));
+    DataDictionary record =
+        MakeScrollEvent(state.pointer, amount > 0 ? positive : negative, TranslateSdlModifiers(state.keyModifiers));
     Stamp(record, event);
     out.push_back(std::move(record));
   }
@@ -191,7 +206,8 @@ std::vector<DataDictionary> TranslateSdlEvent(const SDL_Event& event, SdlInputSt
     case SDL_MOUSEMOTION: {
       state.pointer = Scaled(event.motion.x, event.motion.y, state.pixelScale);
       const Int buttons = TranslateSdlButtonMask(event.motion.state);
-      out.push_back(MakeMouseEvent(buttons ? EVENT::BUTTON_DRAG : EVENT::MOUSE_MOVE, state.pointer, buttons, modifiers));
+      out.push_back(
+          MakeMouseEvent(buttons ? EVENT::BUTTON_DRAG : EVENT::MOUSE_MOVE, state.pointer, buttons, modifiers));
       break;
     }
     case SDL_MOUSEBUTTONDOWN:
@@ -217,7 +233,7 @@ std::vector<DataDictionary> TranslateSdlEvent(const SDL_Event& event, SdlInputSt
     case SDL_KEYUP: {
       const Int32 key = TranslateSdlKey(event.key.keysym.sym);
       if (key == 0) break;
-      const EVENT type = event.type == SDL_KEYUP   ? EVENT::KEYBOARD_KEY_UP
+      const EVENT type = event.type == SDL_KEYUP ? EVENT::KEYBOARD_KEY_UP
                          : event.key.repeat != 0 ? EVENT::KEYBOARD_KEY_REPEAT
                                                  : EVENT::KEYBOARD_KEY_DOWN;
       out.push_back(MakeKeyEvent(type, key, TranslateSdlModifiers(event.key.keysym.mod)));

@@ -52,7 +52,8 @@ Result<std::unique_ptr<SdlOsWindow>> SdlOsWindow::Create(SdlWindowSystem& system
     frame = FitFrameToWorkRect(screenFrame, monitor->GetWorkRect());
   }
   const SDL_Rect pixels = ToPixels(frame);
-  window->window_ = SDL_CreateWindow("", pixels.x, pixels.y, pixels.w, pixels.h, SDL_WINDOW_HIDDEN | FlagsFor(windowClass));
+  window->window_ =
+      SDL_CreateWindow("", pixels.x, pixels.y, pixels.w, pixels.h, SDL_WINDOW_HIDDEN | FlagsFor(windowClass));
   if (!window->window_) return IllegalStateError(String("Cannot create a window: ") + SDL_GetError());
   window->windowId_ = SDL_GetWindowID(window->window_);
   window->SetParent(parent);
@@ -150,7 +151,8 @@ Result<void> SdlOsWindow::SyncSurface() {
   width = std::max(1, width);
   height = std::max(1, height);
   input_.pixelScale = GetPixelScale();
-  if (surface_ && width == cairo_image_surface_get_width(surface_) && height == cairo_image_surface_get_height(surface_)) {
+  if (surface_ && width == cairo_image_surface_get_width(surface_) &&
+      height == cairo_image_surface_get_height(surface_)) {
     return Ok();
   }
   cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
@@ -159,9 +161,9 @@ Result<void> SdlOsWindow::SyncSurface() {
     return OutOfMemoryError();
   }
   // Cairo's ARGB32 is SDL's ARGB8888 on this machine's byte order; the stride is Cairo's.
-  SDL_Surface* source = SDL_CreateRGBSurfaceWithFormatFrom(cairo_image_surface_get_data(surface), width, height, 32,
-                                                           cairo_image_surface_get_stride(surface),
-                                                           SDL_PIXELFORMAT_ARGB8888);
+  SDL_Surface* source =
+      SDL_CreateRGBSurfaceWithFormatFrom(cairo_image_surface_get_data(surface), width, height, 32,
+                                         cairo_image_surface_get_stride(surface), SDL_PIXELFORMAT_ARGB8888);
   if (!source) {
     cairo_surface_destroy(surface);
     return IllegalStateError(String("Cannot wrap the window surface: ") + SDL_GetError());
@@ -271,7 +273,8 @@ void SdlOsWindow::HandleSdlEvent(const SDL_Event& event) {
         return;
       case SDL_WINDOWEVENT_EXPOSED:
         // The surface still holds the last drawing: show it again without redrawing.
-        Present(Rect{0.0, 0.0, static_cast<Float>(source_ ? source_->w : 0), static_cast<Float>(source_ ? source_->h : 0)});
+        Present(
+            Rect{0.0, 0.0, static_cast<Float>(source_ ? source_->w : 0), static_cast<Float>(source_ ? source_->h : 0)});
         return;
       case SDL_WINDOWEVENT_CLOSE:
         NotifyCloseRequest();

@@ -83,7 +83,7 @@ const String& SdlWindowSystem::GetName() const {
 }
 
 Result<std::unique_ptr<OsWindow>> SdlWindowSystem::CreateOsWindow(const Id& windowClass, const Rect& screenFrame,
-                                                                 OsWindow* parent) {
+                                                                  OsWindow* parent) {
   ZV_TRY_ASSIGN(std::unique_ptr<SdlOsWindow> window, SdlOsWindow::Create(*this, windowClass, screenFrame, parent));
   return std::unique_ptr<OsWindow>(std::move(window));
 }
