@@ -23,12 +23,12 @@ struct Prepared {
   std::function<std::string()> extra;
 };
 
-struct WorkloadSpec {
+struct WorkloadDefinition {
   std::string name;
   std::vector<int64_t> defaultSizes;  // what `make bench` runs
   std::function<Result<Prepared>(int64_t n)> prepare;
 };
 
-const std::vector<WorkloadSpec>& GetWorkloads();
+const std::vector<WorkloadDefinition>& GetWorkloads();
 
 }  // namespace zarvo::bench

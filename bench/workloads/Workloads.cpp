@@ -239,8 +239,8 @@ Result<Prepared> PrepareHit(int64_t n) {
 
 }  // namespace
 
-const std::vector<WorkloadSpec>& GetWorkloads() {
-  static const std::vector<WorkloadSpec> workloads = {
+const std::vector<WorkloadDefinition>& GetWorkloads() {
+  static const std::vector<WorkloadDefinition> workloads = {
       {"grid", {32, 100, 200}, &PrepareGrid},
       {"flow", {1000, 10000, 100000}, &PrepareFlow},
       {"render", {500}, &PrepareRender},

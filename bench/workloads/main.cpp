@@ -17,21 +17,21 @@ namespace {
 using namespace zarvo;
 using namespace zarvo::bench;
 
-Result<void> RunOne(const WorkloadSpec& spec, int64_t n) {
-  ZV_TRY_ASSIGN(Prepared prepared, spec.prepare(n));
+Result<void> RunOne(const WorkloadDefinition& workload, int64_t n) {
+  ZV_TRY_ASSIGN(Prepared prepared, workload.prepare(n));
   std::vector<double> times;
   for (int i = 0; i < kWarmupRepetitions + kTimedRepetitions; ++i) {
     const auto start = std::chrono::steady_clock::now();
     ZV_TRY(prepared.run());
     const auto stop = std::chrono::steady_clock::now();
     if (prepared.check && !prepared.check()) {
-      return IllegalStateError("workload " + spec.name + " did not do its work");
+      return IllegalStateError("workload " + workload.name + " did not do its work");
     }
     if (i >= kWarmupRepetitions) times.push_back(std::chrono::duration<double, std::nano>(stop - start).count());
   }
   std::sort(times.begin(), times.end());
   const double median = times[times.size() / 2];
-  std::printf("workload=%s n=%" PRId64 " ns_per_item=%.2f total_ms=%.4f", spec.name.c_str(), n,
+  std::printf("workload=%s n=%" PRId64 " ns_per_item=%.2f total_ms=%.4f", workload.name.c_str(), n,
               median / static_cast<double>(prepared.items), median / 1e6);
   if (prepared.extra) std::printf(" %s", prepared.extra().c_str());
   std::printf("\n");
@@ -39,9 +39,9 @@ Result<void> RunOne(const WorkloadSpec& spec, int64_t n) {
   return Ok();
 }
 
-const WorkloadSpec* Find(const std::string& name) {
-  for (const WorkloadSpec& spec : GetWorkloads()) {
-    if (spec.name == name) return &spec;
+const WorkloadDefinition* Find(const std::string& name) {
+  for (const WorkloadDefinition& workload : GetWorkloads()) {
+    if (workload.name == name) return &workload;
   }
   return nullptr;
 }
@@ -54,29 +54,29 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "workloads: %s\n", loaded.GetError().ToString().c_str());
     return 1;
   }
-  std::vector<std::pair<const WorkloadSpec*, int64_t>> plan;
+  std::vector<std::pair<const WorkloadDefinition*, int64_t>> plan;
   if (argc >= 2 && std::string(argv[1]) == "--all") {
-    for (const WorkloadSpec& spec : GetWorkloads()) {
-      for (int64_t n : spec.defaultSizes) plan.emplace_back(&spec, n);
+    for (const WorkloadDefinition& workload : GetWorkloads()) {
+      for (int64_t n : workload.defaultSizes) plan.emplace_back(&workload, n);
     }
   } else if (argc >= 3) {
     const int64_t n = std::strtoll(argv[1], nullptr, 10);
     for (int i = 2; i < argc; ++i) {
-      const WorkloadSpec* spec = Find(argv[i]);
-      if (!spec) {
+      const WorkloadDefinition* workload = Find(argv[i]);
+      if (!workload) {
         std::fprintf(stderr, "workloads: unknown workload '%s'\n", argv[i]);
         return 2;
       }
-      plan.emplace_back(spec, n);
+      plan.emplace_back(workload, n);
     }
   } else {
     std::fprintf(stderr, "usage: workloads N NAME... | workloads --all\nworkloads:");
-    for (const WorkloadSpec& spec : GetWorkloads()) std::fprintf(stderr, " %s", spec.name.c_str());
+    for (const WorkloadDefinition& workload : GetWorkloads()) std::fprintf(stderr, " %s", workload.name.c_str());
     std::fprintf(stderr, "\n");
     return 2;
   }
-  for (const auto& [spec, n] : plan) {
-    if (Result<void> ran = RunOne(*spec, n); !ran.IsOk()) {
+  for (const auto& [workload, n] : plan) {
+    if (Result<void> ran = RunOne(*workload, n); !ran.IsOk()) {
       std::fprintf(stderr, "workloads: %s\n", ran.GetError().ToString().c_str());
       return 1;
     }
