@@ -520,8 +520,12 @@ TEST_F(SdlWindowTest, AWindowLargerThanTheMonitorIsClampedToItsWorkArea) {
   EXPECT_EQ(window->GetCanvas()->GetWindowFrame().Height(), 250);
 }
 
-TEST_F(SdlWindowTest, ClipboardKeyStateAndPointerPositionComeFromSdl) {
+TEST_F(SdlWindowTest, TitleClipboardKeyStateAndPointerGoThroughSdl) {
   Ref<AppWindow> window = OpenWindow(WindowClass::Window(), kWindowFrame, "SdlWindowTest");
+  ASSERT_TRUE(window->GetCanvas()->SetWindowTitle("Caf\xC3\xA9").IsOk());
+  EXPECT_STREQ(SDL_GetWindowTitle(static_cast<SdlOsWindow*>(window->GetHostCanvas()->GetOsWindow())->GetSdlWindow()),
+               "Caf\xC3\xA9");
+
   ASSERT_TRUE(System().SetClipboardText("gr\xC3\xBC\xC3\x9F dich").IsOk());
   Result<String> text = System().GetClipboardText();
   ASSERT_TRUE(text.IsOk());
@@ -533,6 +537,14 @@ TEST_F(SdlWindowTest, ClipboardKeyStateAndPointerPositionComeFromSdl) {
   ASSERT_TRUE(PumpUntil([&] { return window->GetCanvas()->IsKeyPressed(KEY::SHIFT); }));
   Key(XK_Shift_L, false);
   ASSERT_TRUE(PumpUntil([&] { return !window->GetCanvas()->IsKeyPressed(KEY::SHIFT); }));
+
+  // Warping moves the real pointer.
+  window->GetCanvas()->SetCursorPosition({80, 60});
+  ::Window root = 0, child = 0;
+  int rootX = 0, rootY = 0, x = 0, y = 0;
+  unsigned int mask = 0;
+  XQueryPointer(display_, DefaultRootWindow(display_), &root, &child, &rootX, &rootY, &x, &y, &mask);
+  EXPECT_EQ((Vector2d{static_cast<Float>(rootX), static_cast<Float>(rootY)}), OnScreen(*window, {80, 60}));
 }
 
 }  // namespace
