@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "tests/support/TestWidgets.h"
+
 #include <cmath>
 
 #include "host/core/ClassRegistry.h"
@@ -31,18 +33,13 @@ class Leaf final : public WidgetBase {
 class CellWidgetTest : public testing::Test {
  protected:
   void SetUp() override {
-    Result<Ref<AppWindow>> window = AppWindow::Create(WindowClass::Window(), Rect{0, 0, 160, 120});
-    ASSERT_TRUE(window.IsOk()) << window.GetError().ToString();
-    window_ = *window;
+    window_ = test::MakeTestWindow(Rect{0, 0, 160, 120});
+    ASSERT_TRUE(window_);
     cell_ = NewCell();
     ASSERT_TRUE(window_->GetAppWidget()->InsertChildLast(cell_).IsOk());
   }
 
-  static CellWidgetRef NewCell() {
-    Result<CellWidgetRef> cell = CreateObject<CellWidgetInterface>(Id(kCellWidgetClassId));
-    EXPECT_TRUE(cell.IsOk()) << cell.GetError().ToString();
-    return cell.IsOk() ? *cell : CellWidgetRef();
-  }
+  static CellWidgetRef NewCell() { return test::NewObject<CellWidgetInterface>(kCellWidgetClassId); }
 
   Ref<Leaf> AddContent(const CellWidgetRef& cell, Vector2d size) {
     Ref<Leaf> leaf = MakeRef<Leaf>(size);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "tests/support/TestWidgets.h"
+
 #include <cmath>
 #include <vector>
 
@@ -45,18 +47,13 @@ int Leaf::looks_ = 0;
 class TableWidgetTest : public testing::Test {
  protected:
   void SetUp() override {
-    Result<Ref<AppWindow>> window = AppWindow::Create(WindowClass::Window(), Rect{0, 0, 300, 200});
-    ASSERT_TRUE(window.IsOk()) << window.GetError().ToString();
-    window_ = *window;
+    window_ = test::MakeTestWindow(Rect{0, 0, 300, 200});
+    ASSERT_TRUE(window_);
     table_ = NewTable();
     ASSERT_TRUE(window_->GetAppWidget()->InsertChildLast(table_).IsOk());
   }
 
-  static TableWidgetRef NewTable() {
-    Result<TableWidgetRef> table = CreateObject<TableWidgetInterface>(Id(kTableWidgetClassId));
-    EXPECT_TRUE(table.IsOk()) << table.GetError().ToString();
-    return table.IsOk() ? *table : TableWidgetRef();
-  }
+  static TableWidgetRef NewTable() { return test::NewObject<TableWidgetInterface>(kTableWidgetClassId); }
 
   CellWidgetRef Cell(Int x, Int y) const {
     Result<CellWidgetRef> cell = table_->GetCell(x, y);
