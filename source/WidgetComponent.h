@@ -1,4 +1,5 @@
 #pragma once
+#include <cassert>
 #include <functional>
 #include <initializer_list>
 
@@ -28,6 +29,29 @@ struct ObservableBinding {
 // FreeComponent's part: every observer goes, the object-bound ones first, then the plain ones.
 void FreeObservables(std::initializer_list<ObservableBase*> observables);
 
+// An observable member made when its interface operation first hands it out. Widgets that are
+// made by the thousand (buttons in a table) are mostly never observed, and an observable object
+// costs more than the widget's own state. Made, it is named exactly as InitComponent names an
+// eager one; until then firing it notifies nobody.
+template <class Obs>
+class LazyObservable {
+ public:
+  Ref<Obs> Get(ObjectInterface* owner, const char* name) {
+    if (!observable_) {
+      Ref<Obs> made = MakeRef<Obs>();
+      [[maybe_unused]] const Result<void> named = made->Init(owner, name);
+      assert(named.IsOk() && "an observable is named once, with a name");
+      observable_ = std::move(made);
+    }
+    return observable_;
+  }
+  // The observable when it was made, else nullptr.
+  Obs* Peek() const noexcept { return observable_.Get(); }
+
+ private:
+  Ref<Obs> observable_;
+};
+
 // Fires an observable with the widget as its one argument: true, or the first observer error.
 template <class Obs, class Arg>
 [[nodiscard]] Result<bool> FireObservable(const Ref<Obs>& observable, const Arg& widget) {
@@ -41,6 +65,14 @@ template <class Obs, class Arg>
 template <class T>
 T ReadStyle(const WidgetInterface& widget, const StyleKey<T>& key) {
   return StyleSheetService::Get().Read(key, widget.GetWidgetStylesheet());
+}
+
+// Fires a lazy observable: nobody to tell until it was handed out.
+template <class Obs, class Arg>
+[[nodiscard]] Result<bool> FireObservable(const LazyObservable<Obs>& observable, const Arg& widget) {
+  Obs* made = observable.Peek();
+  if (!made) return true;
+  return FireObservable(Ref<Obs>(made), widget);
 }
 
 // Runs `work` after the current event on the main thread, keeping the widget alive until then.

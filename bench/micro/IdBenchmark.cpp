@@ -22,5 +22,3 @@ void BM_IdCompareEqual(benchmark::State& state) {
 BENCHMARK(BM_IdCompareEqual);
 
 }  // namespace
-
-BENCHMARK_MAIN();

@@ -119,9 +119,15 @@ struct ButtonWindow {
   std::vector<ButtonWidgetRef> buttons;
 };
 
-Result<ButtonWindow> MakeButtonWindow(Int columns, Int rows) {
+// Fills `window` (made when empty) with a table of buttons, each holding a text "B<i>", then
+// lays it out and draws it.
+Result<ButtonWindow> MakeButtonWindow(Int columns, Int rows, Ref<AppWindow> window = Ref<AppWindow>()) {
   ButtonWindow result;
-  ZV_TRY_ASSIGN(result.window, MakeWindow(kRenderWindow));
+  if (window) {
+    result.window = std::move(window);
+  } else {
+    ZV_TRY_ASSIGN(result.window, MakeWindow(kRenderWindow));
+  }
   ZV_TRY_ASSIGN(result.table, CreateObject<TableWidgetInterface>(Id(kTableWidgetClassId)));
   ZV_TRY(result.table->CreateLayout());
   ZV_TRY(result.table->Resize(columns, rows));
@@ -183,9 +189,13 @@ size_t HeapInUse() {
 }
 
 Result<Prepared> PrepareMemory(int64_t n) {
+  // The window and its backing image exist before the buttons: they cost the same for one
+  // button as for ten thousand, so they are not part of the cost per button.
+  ZV_TRY_ASSIGN(Ref<AppWindow> window, MakeWindow(kRenderWindow));
+  ZV_TRY(window->Update());
   const size_t before = HeapInUse();
   const Int columns = 100;
-  ZV_TRY_ASSIGN(ButtonWindow setup, MakeButtonWindow(columns, (n + columns - 1) / columns));
+  ZV_TRY_ASSIGN(ButtonWindow setup, MakeButtonWindow(columns, (n + columns - 1) / columns, window));
   const size_t after = HeapInUse();
   auto held = std::make_shared<ButtonWindow>(std::move(setup));
   const double perItem = static_cast<double>(after - before) / static_cast<double>(n);

@@ -1,6 +1,7 @@
 // Speed and memory workloads. Usage:
 //   workloads N NAME...     run the named workloads at size N
 //   workloads --all         run every workload at its default sizes
+// WORKLOADS_REPEAT=R multiplies the timed repetitions, so a profiler sees mostly the timed part.
 // Each prints: workload=<name> n=<N> ns_per_item=<x> total_ms=<y> [key=value...]
 #include <algorithm>
 #include <cinttypes>
@@ -20,7 +21,9 @@ using namespace zarvo::bench;
 Result<void> RunOne(const WorkloadDefinition& workload, int64_t n) {
   ZV_TRY_ASSIGN(Prepared prepared, workload.prepare(n));
   std::vector<double> times;
-  for (int i = 0; i < kWarmupRepetitions + kTimedRepetitions; ++i) {
+  const char* repeat = std::getenv("WORKLOADS_REPEAT");
+  const int timed = kTimedRepetitions * std::max(1, repeat ? std::atoi(repeat) : 1);
+  for (int i = 0; i < kWarmupRepetitions + timed; ++i) {
     const auto start = std::chrono::steady_clock::now();
     ZV_TRY(prepared.run());
     const auto stop = std::chrono::steady_clock::now();

@@ -1,6 +1,33 @@
 #include "host/core/HierarchyObject.h"
 
+#include <mutex>
+#include <unordered_set>
+
 namespace zarvo {
+
+namespace {
+struct NamePool {
+  std::mutex mutex;
+  std::unordered_set<std::string> names;  // nodes never move, so pointers into it stay valid
+};
+NamePool& GetNamePool() {
+  static NamePool* pool = new NamePool();  // outlives every object, even static ones
+  return *pool;
+}
+const std::string kNoName;
+}  // namespace
+
+void HierarchyObject::SetName(std::string_view name) {
+  if (name.empty()) {
+    name_ = nullptr;
+    return;
+  }
+  NamePool& pool = GetNamePool();
+  std::lock_guard lock(pool.mutex);
+  name_ = &*pool.names.emplace(name).first;
+}
+
+const std::string& HierarchyObject::GetName() const noexcept { return name_ ? *name_ : kNoName; }
 
 HierarchyObject::~HierarchyObject() { RemoveAllChildren(); }
 
@@ -34,6 +61,7 @@ void HierarchyObject::Link(HierarchyObject* parent, HierarchyObject* prev, Ref<H
   } else {
     parent->lastChild_ = this;
   }
+  HandleLinked();
   HandleParentChanged();
   parent->HandleChildrenChanged();
 }
@@ -79,6 +107,7 @@ Result<void> HierarchyObject::InsertAfter(HierarchyObject* sibling) {
 void HierarchyObject::Remove() {
   HierarchyObject* parent = parent_;
   if (!parent) return;
+  HandleUnlinking();
   Ref<HierarchyObject> self;  // holds the object until its links are cleared
   if (prev_) {
     self = std::move(prev_->next_);
@@ -103,6 +132,7 @@ void HierarchyObject::RemoveAllChildren() {
   if (!firstChild_) return;
   while (lastChild_) {
     HierarchyObject* child = lastChild_;
+    child->HandleUnlinking();
     HierarchyObject* before = child->prev_;
     Ref<HierarchyObject> self = before ? std::move(before->next_) : std::move(firstChild_);
     lastChild_ = before;

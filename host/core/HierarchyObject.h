@@ -14,8 +14,10 @@ class HierarchyObject : public virtual ObjectInterface {
   HierarchyObject() = default;
   ~HierarchyObject() override;
 
-  void SetName(std::string_view name) { name_ = name; }
-  const std::string& GetName() const noexcept { return name_; }
+  // Names repeat across thousands of objects ("CellWidget"), so each distinct name is stored
+  // once and objects point at it.
+  void SetName(std::string_view name);
+  const std::string& GetName() const noexcept;
 
   HierarchyObject* GetParent() const noexcept { return parent_; }
   HierarchyObject* GetFirstChild() const noexcept { return firstChild_.Get(); }
@@ -40,12 +42,16 @@ class HierarchyObject : public virtual ObjectInterface {
   // changed; widgets mark their layout dirty here.
   virtual void HandleChildrenChanged() {}
   virtual void HandleParentChanged() {}
+  // Called on a child just after it was linked in (its links are set) and just before it is
+  // unlinked (its links are still intact), for subclasses that keep links of their own.
+  virtual void HandleLinked() {}
+  virtual void HandleUnlinking() {}
 
  private:
   [[nodiscard]] Result<void> CheckInsertable(const HierarchyObject* newParent) const;
   void Link(HierarchyObject* parent, HierarchyObject* prev, Ref<HierarchyObject> self);
 
-  std::string name_;
+  const std::string* name_ = nullptr;
   HierarchyObject* parent_ = nullptr;
   Ref<HierarchyObject> firstChild_;
   HierarchyObject* lastChild_ = nullptr;

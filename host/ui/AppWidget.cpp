@@ -59,13 +59,18 @@ Result<void> AppWidget::ComputeLayout() {
 
 void AppWidget::InvalidateLayout(WidgetInterface* root) {
   if (!root) return;
-  auto mark = [](auto&& self, WidgetInterface* widget) -> void {
-    WidgetBase* base = Base(widget);
-    base->SetLayoutFlag(kLayoutDirty | kDescendantDirty);
-    for (WidgetInterface* child = widget->GetFirstChildWidget(); child; child = child->GetNextWidget()) self(self, child);
-  };
-  mark(mark, root);
-  Base(root)->MarkAncestorsDirty();
+  WidgetBase* top = Base(root);
+  // Iterative preorder walk: the subtree may be deep and large.
+  for (WidgetBase* widget = top; widget;) {
+    widget->SetLayoutFlag(kLayoutDirty | kDescendantDirty);
+    if (WidgetBase* child = widget->FirstChildBase()) {
+      widget = child;
+      continue;
+    }
+    while (widget != top && !widget->NextBase()) widget = widget->ParentBase();
+    widget = widget == top ? nullptr : widget->NextBase();
+  }
+  top->MarkAncestorsDirty();
   ScheduleUpdate();
 }
 
@@ -94,23 +99,12 @@ Result<void> AppWidget::RunLayout(WidgetBase* root) {
 }
 
 Result<void> AppWidget::RunLayoutRound(WidgetBase* root) {
-  touched_.clear();
-  ZV_TRY(Prepare(root));
   ZV_TRY(Measure(root));
-  WidgetInterface* parent = root->GetParentWidget();
-  ZV_TRY(Place(root, parent ? parent->GetGlobalMatrix() : Matrix2d()));
-  for (WidgetBase* widget : touched_) {
-    if (widget->Has(kLayoutDirty) || widget->Has(kSizeChanged)) ZV_TRY(widget->LayoutPass3());
-  }
-  for (WidgetBase* widget : touched_) {
-    ZV_TRY(widget->LayoutEnd());
-    widget->ClearLayoutFlags();
-  }
-  touched_.clear();
-  return Ok();
+  WidgetBase* parent = root->ParentBase();
+  return Place(root, parent, parent ? parent->GetGlobalMatrix() : Matrix2d());
 }
 
-Result<void> AppWidget::Prepare(WidgetBase* widget) {
+Result<void> AppWidget::Measure(WidgetBase* widget) {
   if (!widget->IsLayoutCreated()) {
     ZV_TRY(widget->CreateLayout());
     widget->MarkLayoutCreated();
@@ -121,22 +115,12 @@ Result<void> AppWidget::Prepare(WidgetBase* widget) {
     ZV_TRY(widget->HandleSwitchLayout());
   }
   if (widget->Has(kLayoutDirty)) ZV_TRY(widget->LayoutBegin());
-  if (!widget->Has(kDescendantDirty)) return Ok();
-  for (WidgetInterface* child = widget->GetFirstChildWidget(); child; child = child->GetNextWidget()) {
-    WidgetBase* c = Base(child);
-    if (c->Has(kVisitFlags) || !c->IsLayoutCreated()) ZV_TRY(Prepare(c));
-  }
-  return Ok();
-}
-
-Result<void> AppWidget::Measure(WidgetBase* widget) {
   bool childResized = false;
   if (widget->Has(kDescendantDirty)) {
-    for (WidgetInterface* child = widget->GetFirstChildWidget(); child; child = child->GetNextWidget()) {
-      WidgetBase* c = Base(child);
-      if (!c->Has(kVisitFlags)) continue;
-      ZV_TRY(Measure(c));
-      childResized = childResized || c->Has(kSizeChanged) || c->Has(kGeometryChanged);
+    for (WidgetBase* child = widget->FirstChildBase(); child; child = child->NextBase()) {
+      if (!child->Has(kVisitFlags) && child->IsLayoutCreated()) continue;
+      ZV_TRY(Measure(child));
+      childResized = childResized || child->Has(kSizeChanged | kGeometryChanged);
     }
   }
   if (childResized) widget->SetLayoutFlag(kLayoutDirty);
@@ -144,11 +128,8 @@ Result<void> AppWidget::Measure(WidgetBase* widget) {
   return Ok();
 }
 
-Result<void> AppWidget::Place(WidgetBase* widget, const Matrix2d& parentMatrix) {
-  touched_.push_back(widget);
-  WidgetInterface* parent = widget->GetParentWidget();
-  if (parent && !Base(parent)->Has(kPlacesChildren) &&
-      (widget->Has(kInheritWidth) || widget->Has(kInheritHeight))) {
+Result<void> AppWidget::Place(WidgetBase* widget, WidgetBase* parent, const Matrix2d& parentMatrix) {
+  if (parent && !parent->Has(kPlacesChildren) && widget->Has(kInheritWidth | kInheritHeight)) {
     const Vector2d parentSize = parent->GetLocalPixSize();
     const Vector2d scale = widget->GetLocalScale();
     const CanvasUnitSize current = widget->GetLocalSize();
@@ -158,19 +139,28 @@ Result<void> AppWidget::Place(WidgetBase* widget, const Matrix2d& parentMatrix) 
                                        ? CanvasUnitValue::Pix(parentSize.y / scale.y) : current.height;
     ZV_TRY(widget->SetLocalSize(width, height));
   }
-  if (widget->Has(kLayoutDirty) || widget->Has(kSizeChanged)) {
+  const bool laidOut = widget->Has(kLayoutDirty | kSizeChanged);
+  if (laidOut) {
     const Vector2d before = widget->GetLocalPixSize();
     ZV_TRY(widget->LayoutPass2());
-    if (parent && !(widget->GetLocalPixSize() == before)) resizedInPlace_.push_back(Base(parent));
+    if (parent && !(widget->GetLocalPixSize() == before)) resizedInPlace_.push_back(parent);
   }
   const Matrix2d matrix = parentMatrix * widget->GetLocalMatrix();
   if (widget->Has(kGeometryChanged) && canvas_ && widget->GetLocalVisibility()) {
     canvas_->RequestRedrawArea(matrix.TransformRect(widget->GetLocalFrame()).Inflate(kDrawMargin));
   }
-  for (WidgetInterface* child = widget->GetFirstChildWidget(); child; child = child->GetNextWidget()) {
-    WidgetBase* c = Base(child);
-    if (c->Has(kVisitFlags)) ZV_TRY(Place(c, matrix));
+  for (WidgetBase* child = widget->FirstChildBase(); child; child = child->NextBase()) {
+    if (child->Has(kVisitFlags)) ZV_TRY(Place(child, widget, matrix));
   }
+  if (laidOut || widget->Has(kSizeChanged)) {
+    ZV_TRY(widget->LayoutPass3());
+    // A late correction (a clamped scroll position) moves children that were placed already.
+    for (WidgetBase* child = widget->FirstChildBase(); child; child = child->NextBase()) {
+      if (child->Has(kGeometryChanged)) ZV_TRY(Place(child, widget, matrix));
+    }
+  }
+  ZV_TRY(widget->LayoutEnd());
+  widget->ClearLayoutFlags();
   return Ok();
 }
 

@@ -51,9 +51,11 @@ class AppWidget final : public WidgetBase, public virtual AppWidgetInterface {
  private:
   Result<void> RunLayout(WidgetBase* root);
   Result<void> RunLayoutRound(WidgetBase* root);
-  Result<void> Prepare(WidgetBase* widget);
+  // Begins (CreateLayout, switch, LayoutBegin) on the way down and measures (pass 1) on the way
+  // up, so each widget is visited once for both.
   Result<void> Measure(WidgetBase* widget);
-  Result<void> Place(WidgetBase* widget, const Matrix2d& parentMatrix);
+  // Places (pass 2) on the way down and finishes (pass 3, LayoutEnd) on the way up.
+  Result<void> Place(WidgetBase* widget, WidgetBase* parent, const Matrix2d& parentMatrix);
   Result<void> DrawWidget(WidgetBase* widget, const Matrix2d& parentMatrix, const Rect& damage);
   WidgetInterface* HitIn(WidgetBase* widget, const Matrix2d& parentMatrix, Vector2d position);
   // Hands the event to `target`, then to its parents until one consumes it.
@@ -66,7 +68,6 @@ class AppWidget final : public WidgetBase, public virtual AppWidgetInterface {
   CanvasInterface* canvas_;
   bool layoutRunning_ = false;
   bool updatePending_ = true;
-  std::vector<WidgetBase*> touched_;         // reused by every layout run
   std::vector<WidgetBase*> resizedInPlace_;  // parents of widgets that sized themselves in pass 2
   WeakRef<WidgetInterface> focus_;
   WeakRef<WidgetInterface> capture_;

@@ -11,6 +11,10 @@
 
 namespace zarvo {
 
+namespace {
+constexpr ColorA kDefaultBorderColor{0.0, 0.0, 0.0, 1.0};
+}  // namespace
+
 struct WidgetBase::Extras {
   CanvasUnitValue minSize[2];
   CanvasUnitValue maxSize[2] = {CanvasUnitValue::Pix(HUGE_VAL), CanvasUnitValue::Pix(HUGE_VAL)};
@@ -19,6 +23,8 @@ struct WidgetBase::Extras {
   CanvasUnitValue borderLinewidth = CanvasUnitValue::Pix(kDefaultBorderLinewidth);
   std::shared_ptr<const StyleSheet> styleSheet;
   PresenterRef presenter;
+  ColorA borderColor = kDefaultBorderColor;
+  Int lod = 0;
 };
 
 namespace {
@@ -34,7 +40,48 @@ CanvasUnitValue SanitizeLength(CanvasUnitValue value) {
 
 WidgetBase::WidgetBase() : flags_(kDefaultFlags) {}
 
-WidgetBase::~WidgetBase() = default;
+WidgetBase::~WidgetBase() {
+  // The hierarchy unlinks the children after this part is gone: they must not write back here.
+  for (WidgetBase* child = firstChildBase_; child; child = child->nextBase_) child->parentBase_ = nullptr;
+}
+
+namespace {
+WidgetBase* BaseOf(HierarchyObject* object) {
+  WidgetInterface* widget = object ? object->AsWidget() : nullptr;
+  return widget ? widget->GetBase() : nullptr;
+}
+}  // namespace
+
+void WidgetBase::HandleLinked() {
+  parentBase_ = BaseOf(GetParent());
+  if (!parentBase_) return;
+  nextBase_ = nullptr;
+  for (HierarchyObject* next = GetNext(); next && !nextBase_; next = next->GetNext()) nextBase_ = BaseOf(next);
+  WidgetBase* prevBase = nullptr;
+  for (HierarchyObject* prev = GetPrev(); prev && !prevBase; prev = prev->GetPrev()) prevBase = BaseOf(prev);
+  (prevBase ? prevBase->nextBase_ : parentBase_->firstChildBase_) = this;
+}
+
+void WidgetBase::HandleUnlinking() {
+  if (!parentBase_) return;
+  WidgetBase* prevBase = nullptr;
+  for (HierarchyObject* prev = GetPrev(); prev && !prevBase; prev = prev->GetPrev()) prevBase = BaseOf(prev);
+  (prevBase ? prevBase->nextBase_ : parentBase_->firstChildBase_) = nextBase_;
+  parentBase_ = nullptr;
+  nextBase_ = nullptr;
+}
+
+WidgetBase::DrawnFrame WidgetBase::DrawnFrame::Enclosing(const Rect& frame) noexcept {
+  constexpr float kDown = -HUGE_VALF;
+  constexpr float kUp = HUGE_VALF;
+  if (frame.IsEmpty()) return {};
+  return {std::nextafter(static_cast<float>(frame.left), kDown), std::nextafter(static_cast<float>(frame.top), kDown),
+          std::nextafter(static_cast<float>(frame.right), kUp), std::nextafter(static_cast<float>(frame.bottom), kUp)};
+}
+
+ColorA WidgetBase::GetBorderColor() const { return extras_ ? extras_->borderColor : kDefaultBorderColor; }
+
+Int WidgetBase::GetLOD() const { return extras_ ? extras_->lod : 0; }
 
 WidgetBase::Extras& WidgetBase::GetExtras() {
   if (!extras_) extras_ = std::make_unique<Extras>();
@@ -51,7 +98,7 @@ Float WidgetBase::GetRemBase() const {
 void WidgetBase::Damage() {
   if (!appWidget_) return;
   if (CanvasInterface* canvas = GetCanvas()) {
-    if (!drawnFrame_.IsEmpty()) canvas->RequestRedrawArea(drawnFrame_);
+    if (!drawnFrame_.IsEmpty()) canvas->RequestRedrawArea(drawnFrame_.ToRect());
     // Not drawn yet, or moved since: the current frame is new paint as well.
     canvas->RequestRedrawArea(GetGlobalFrame().Inflate(2.0));
   }
@@ -61,8 +108,7 @@ void WidgetBase::Damage() {
 void WidgetBase::RequestRedraw() { Damage(); }
 
 void WidgetBase::MarkAncestorsDirty() {
-  for (WidgetInterface* p = GetParentWidget(); p; p = p->GetParentWidget()) {
-    WidgetBase* base = p->GetBase();
+  for (WidgetBase* base = ParentBase(); base; base = base->ParentBase()) {
     if (base->Has(kDescendantDirty)) break;
     base->flags_ |= kDescendantDirty;
   }
@@ -86,7 +132,7 @@ Result<void> WidgetBase::CreateLayout() {
 
 void WidgetBase::NoteGeometryChange(bool sizeChanged) {
   if (!drawnFrame_.IsEmpty() && appWidget_) {
-    if (CanvasInterface* canvas = GetCanvas()) canvas->RequestRedrawArea(drawnFrame_);
+    if (CanvasInterface* canvas = GetCanvas()) canvas->RequestRedrawArea(drawnFrame_.ToRect());
   }
   flags_ |= kGeometryChanged;
   if (sizeChanged) flags_ |= kSizeChanged;
@@ -104,8 +150,8 @@ void WidgetBase::NoteGeometryChange(bool sizeChanged) {
 void WidgetBase::HandleParentChanged() {
   WidgetInterface* parent = GetParentWidget();
   if (!drawnFrame_.IsEmpty() && appWidget_) {
-    if (CanvasInterface* canvas = GetCanvas()) canvas->RequestRedrawArea(drawnFrame_);
-    drawnFrame_ = Rect();
+    if (CanvasInterface* canvas = GetCanvas()) canvas->RequestRedrawArea(drawnFrame_.ToRect());
+    drawnFrame_ = DrawnFrame();
   }
   AttachToAppWidget(parent ? parent->GetAppWidget() : nullptr);
   if (parent) {
@@ -121,9 +167,7 @@ void WidgetBase::AttachToAppWidget(AppWidgetInterface* appWidget) {
   appWidget_ = appWidget;
   // New widgets in a window must be visited by the next layout run (CreateLayout, passes).
   if (appWidget) flags_ |= kLayoutDirty | kDescendantDirty;
-  for (WidgetInterface* child = GetFirstChildWidget(); child; child = child->GetNextWidget()) {
-    child->GetBase()->AttachToAppWidget(appWidget);
-  }
+  for (WidgetBase* child = FirstChildBase(); child; child = child->NextBase()) child->AttachToAppWidget(appWidget);
 }
 
 // ---- geometry -------------------------------------------------------------------------------
@@ -137,11 +181,12 @@ void WidgetBase::SetLocalPosition(Vector2d position) {
 
 CanvasUnitValue WidgetBase::ConstrainSize(CanvasUnitValue wanted, int direction) const {
   wanted = SanitizeLength(wanted);
-  const WIDGET_SIZE mode = sizeMode_[direction];
+  const auto mode = static_cast<WIDGET_SIZE>(sizeMode_[direction]);
   if (mode == WIDGET_SIZE::NONE || mode == WIDGET_SIZE::INFINITE || !extras_) {
     if (mode == WIDGET_SIZE::FIXED) return CanvasUnitValue::Pix(0.0);
     return wanted;
   }
+  if (mode == WIDGET_SIZE::FIXED) return extras_->fixedSize[direction];
   const Float remBase = GetRemBase();
   const Float px = wanted.ToPixels(remBase);
   switch (mode) {
@@ -160,8 +205,6 @@ CanvasUnitValue WidgetBase::ConstrainSize(CanvasUnitValue wanted, int direction)
       if (px > max.ToPixels(remBase)) return max;
       return wanted;
     }
-    case WIDGET_SIZE::FIXED:
-      return extras_->fixedSize[direction];
     default:
       return wanted;
   }
@@ -169,7 +212,9 @@ CanvasUnitValue WidgetBase::ConstrainSize(CanvasUnitValue wanted, int direction)
 
 Result<void> WidgetBase::StoreSize(CanvasUnitValue width, CanvasUnitValue height) {
   const CanvasUnitSize size{ConstrainSize(width, 0), ConstrainSize(height, 1)};
-  const Float remBase = GetRemBase();
+  // Pixel lengths, the common case inside a layout run, need no REM base.
+  const bool pixels = size.width.unit == CANVAS_UNIT::PIX && size.height.unit == CANVAS_UNIT::PIX;
+  const Float remBase = pixels ? kDefaultRemBase : GetRemBase();
   const Vector2d pix{size.width.ToPixels(remBase), size.height.ToPixels(remBase)};
   if (size == size_ && pix == pixSize_) return Ok();
   const bool pixChanged = !(pix == pixSize_);
@@ -205,8 +250,8 @@ CanvasUnitSize WidgetBase::GetParentLocalSizeCUV() const {
 
 void WidgetBase::SetSizeMode(WIDGET_SIZE mode, WIDGET_DIRECTION direction) {
   const int d = DirectionIndex(direction);
-  if (sizeMode_[d] == mode) return;
-  sizeMode_[d] = mode;
+  if (GetSizeMode(direction) == mode) return;
+  sizeMode_[d] = static_cast<uint8_t>(mode);
   if (mode != WIDGET_SIZE::NONE && mode != WIDGET_SIZE::INFINITE) GetExtras();
   // Containers measure and place by their children's modes.
   if (WidgetInterface* parent = GetParentWidget()) parent->RequestLayout();
@@ -244,9 +289,7 @@ Matrix2d WidgetBase::GetLocalMatrix() const {
 
 Matrix2d WidgetBase::GetGlobalMatrix() const {
   Matrix2d m = GetLocalMatrix();
-  for (const WidgetInterface* p = GetParentWidget(); p; p = p->GetParentWidget()) {
-    m = p->GetLocalMatrix() * m;
-  }
+  for (const WidgetBase* p = ParentBase(); p; p = p->ParentBase()) m = p->GetLocalMatrix() * m;
   return m;
 }
 
@@ -276,7 +319,7 @@ void WidgetBase::SetLocalVisibility(bool visible) {
   if (Has(kVisible) == visible) return;
   Damage();
   SetFlag(kVisible, visible);
-  if (!visible) drawnFrame_ = Rect();
+  if (!visible) drawnFrame_ = DrawnFrame();
   if (WidgetInterface* parent = GetParentWidget()) parent->RequestLayout();
   RequestLayout();
 }
@@ -337,8 +380,8 @@ void WidgetBase::SetBackgroundColor(const ColorA& color) {
 }
 
 void WidgetBase::SetBorderColor(const ColorA& color) {
-  if (color == borderColor_) return;
-  borderColor_ = color;
+  if (color == GetBorderColor()) return;
+  GetExtras().borderColor = color;
   if (Has(kBorderVisible)) Damage();
 }
 
@@ -396,8 +439,8 @@ CanvasInterface* WidgetBase::GetCanvas() const {
 // ---- direction ------------------------------------------------------------------------------
 
 void WidgetBase::SetR2LMode(WIDGET_R2L_MODE mode) {
-  if (mode == r2lMode_) return;
-  r2lMode_ = mode;
+  if (mode == GetR2LMode()) return;
+  r2lMode_ = static_cast<uint8_t>(mode);
   RequestSwitchLayout();
   Damage();
 }
@@ -410,14 +453,14 @@ void WidgetBase::SetAcceptR2LMode(bool accept) {
 }
 
 void WidgetBase::SetOrientation(WIDGET_DIRECTION orientation) {
-  if (orientation == orientation_) return;
-  orientation_ = orientation;
+  if (orientation == GetOrientation()) return;
+  orientation_ = static_cast<uint8_t>(orientation);
   RequestSwitchLayout();
 }
 
 void WidgetBase::SetLOD(Int lod) {
-  if (lod == lod_) return;
-  lod_ = lod;
+  if (lod == GetLOD()) return;
+  GetExtras().lod = lod;
   RequestSwitchLayout();
 }
 
@@ -514,7 +557,7 @@ Result<void> WidgetBase::DrawBorder() {
   if (width <= 0.0) return Ok();
   // The outline lies inside the frame, so that neighbours do not paint over it.
   const Rect inner = GetLocalFrame().Inflate(-width * 0.5);
-  canvas->DrawRectangle(inner, PaintStyle::Stroked(borderColor_, width), GetCornerRadii());
+  canvas->DrawRectangle(inner, PaintStyle::Stroked(GetBorderColor(), width), GetCornerRadii());
   return Ok();
 }
 

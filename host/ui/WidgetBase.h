@@ -36,7 +36,7 @@ class WidgetBase : public virtual WidgetInterface {
   Result<void> DrawWire(Vector2d from, Vector2d to, const ColorA& color, Float width) override;
   Result<void> DrawSVG(const Url& url, const Rect& destination, Int state) override;
   void SetClipping(bool clip) override;
-  bool GetClipping() const override { return Has(kClipping); }
+  bool GetClipping() const final { return Has(kClipping); }
 
   // Hooks with their defaults.
   Result<void> LayoutBegin() override { return Ok(); }
@@ -56,22 +56,24 @@ class WidgetBase : public virtual WidgetInterface {
   Result<void> DrawHighlight() override;
 
   // Geometry.
-  void SetLocalPosition(Vector2d position) override;
-  Result<void> SetLocalSize(CanvasUnitValue width, CanvasUnitValue height) override;
-  Result<void> SetLocalSize(Float width, Float height) override;
+  void SetLocalPosition(Vector2d position) final;
+  Result<void> SetLocalSize(CanvasUnitValue width, CanvasUnitValue height) final;
+  Result<void> SetLocalSize(Float width, Float height) final;
   void SetLocalScale(Vector2d scale) override;
-  Vector2d GetLocalPosition() const override { return position_; }
-  Vector2d GetLocalScale() const override { return scale_; }
-  Vector2d GetLocalPixSize() const override { return pixSize_; }
-  CanvasUnitSize GetLocalSize() const override { return size_; }
-  Rect GetLocalFrame() const override { return {0.0, 0.0, pixSize_.x, pixSize_.y}; }
-  Rect GetGlobalFrame() const override;
-  Vector2d GetParentLocalSize() const override { return {pixSize_.x * scale_.x, pixSize_.y * scale_.y}; }
-  CanvasUnitSize GetParentLocalSizeCUV() const override;
+  Vector2d GetLocalPosition() const final { return position_; }
+  Vector2d GetLocalScale() const final { return scale_; }
+  Vector2d GetLocalPixSize() const final { return pixSize_; }
+  CanvasUnitSize GetLocalSize() const final { return size_; }
+  Rect GetLocalFrame() const final { return {0.0, 0.0, pixSize_.x, pixSize_.y}; }
+  Rect GetGlobalFrame() const final;
+  Vector2d GetParentLocalSize() const final { return {pixSize_.x * scale_.x, pixSize_.y * scale_.y}; }
+  CanvasUnitSize GetParentLocalSizeCUV() const final;
   void SetSizeMode(WIDGET_SIZE mode, WIDGET_DIRECTION direction) override;
-  WIDGET_SIZE GetSizeMode(WIDGET_DIRECTION direction) const override { return sizeMode_[DirectionIndex(direction)]; }
+  WIDGET_SIZE GetSizeMode(WIDGET_DIRECTION direction) const final {
+    return static_cast<WIDGET_SIZE>(sizeMode_[DirectionIndex(direction)]);
+  }
   void SetInheritParentSize(bool inherit, WIDGET_DIRECTION direction) override;
-  bool GetInheritParentSize(WIDGET_DIRECTION direction) const override {
+  bool GetInheritParentSize(WIDGET_DIRECTION direction) const final {
     return Has(direction == WIDGET_DIRECTION::HORIZONTAL ? kInheritWidth : kInheritHeight);
   }
   void SetMinSize(CanvasUnitValue size, WIDGET_DIRECTION direction) override;
@@ -81,8 +83,8 @@ class WidgetBase : public virtual WidgetInterface {
   void SetFixedSize(CanvasUnitValue size, WIDGET_DIRECTION direction) override;
   CanvasUnitValue GetFixedSize(WIDGET_DIRECTION direction) const override;
   Float ToPixels(CanvasUnitValue value) const override { return value.ToPixels(GetRemBase()); }
-  Matrix2d GetLocalMatrix() const override;
-  Matrix2d GetGlobalMatrix() const override;
+  Matrix2d GetLocalMatrix() const final;
+  Matrix2d GetGlobalMatrix() const final;
   Matrix2d GetGlobalInverseMatrix() const override { return GetGlobalMatrix().Inverse(); }
   Vector2d GlobalToLocalPosition(Vector2d position) const override;
   Vector2d LocalToGlobalPosition(Vector2d position) const override;
@@ -100,7 +102,7 @@ class WidgetBase : public virtual WidgetInterface {
   void SetColor(const ColorA& color) override;
   ColorA GetColor() const override { return color_; }
   void SetLocalOpacity(Float opacity) override;
-  Float GetLocalOpacity() const override { return opacity_; }
+  Float GetLocalOpacity() const final { return opacity_; }
   void SetAcceptFocus(bool accept) override { SetFlag(kAcceptFocus, accept); }
   bool GetAcceptFocus() const override { return Has(kAcceptFocus); }
   void SetAcceptTabFocus(bool accept) override { SetFlag(kAcceptTabFocus, accept); }
@@ -119,7 +121,7 @@ class WidgetBase : public virtual WidgetInterface {
   void SetBorderVisibility(bool visible) override;
   bool GetBorderVisibility() const override { return Has(kBorderVisible); }
   void SetBorderColor(const ColorA& color) override;
-  ColorA GetBorderColor() const override { return borderColor_; }
+  ColorA GetBorderColor() const override;
   void SetBorderLinewidth(CanvasUnitValue width) override;
   CanvasUnitValue GetBorderLinewidth() const override;
   void SetRounding(const Rounding& rounding) override;
@@ -131,7 +133,7 @@ class WidgetBase : public virtual WidgetInterface {
   Ref<PresenterInterface> GetPresenter() const override;
   void SetPresenter(const Ref<PresenterInterface>& presenter) override;
   AppWindowInterface* GetAppWindow() const override;
-  AppWidgetInterface* GetAppWidget() const override { return appWidget_; }
+  AppWidgetInterface* GetAppWidget() const final { return appWidget_; }
   CanvasInterface* GetCanvas() const override;
 
   // Content.
@@ -143,14 +145,14 @@ class WidgetBase : public virtual WidgetInterface {
 
   // Direction.
   void SetR2LMode(WIDGET_R2L_MODE mode) override;
-  WIDGET_R2L_MODE GetR2LMode() const override { return r2lMode_; }
+  WIDGET_R2L_MODE GetR2LMode() const final { return static_cast<WIDGET_R2L_MODE>(r2lMode_); }
   void SetAcceptR2LMode(bool accept) override;
-  bool GetAcceptR2LMode() const override { return Has(kAcceptR2L); }
+  bool GetAcceptR2LMode() const final { return Has(kAcceptR2L); }
   void SetOrientation(WIDGET_DIRECTION orientation) override;
-  WIDGET_DIRECTION GetOrientation() const override { return orientation_; }
-  WIDGET_DIRECTION GetEffectiveOrientation() const override { return orientation_; }
+  WIDGET_DIRECTION GetOrientation() const override { return static_cast<WIDGET_DIRECTION>(orientation_); }
+  WIDGET_DIRECTION GetEffectiveOrientation() const override { return GetOrientation(); }
   void SetLOD(Int lod) override;
-  Int GetLOD() const override { return lod_; }
+  Int GetLOD() const override;
 
   // Input.
   Result<bool> MouseHit(Vector2d position) const override;
@@ -183,6 +185,13 @@ class WidgetBase : public virtual WidgetInterface {
   // with many children override it to skip what lies outside.
   virtual void VisitChildrenIn(const Rect& localArea, bool topmostFirst, FunctionRef<bool(WidgetInterface*)> visit);
 
+  // The widget tree as the host walks it, children that are not widgets left out. These links
+  // mirror the hierarchy's, next to the flags, so that a walk reads one place per widget and
+  // pays no virtual call.
+  WidgetBase* ParentBase() const noexcept { return parentBase_; }
+  WidgetBase* FirstChildBase() const noexcept { return firstChildBase_; }
+  WidgetBase* NextBase() const noexcept { return nextBase_; }
+
   // Layout bookkeeping read by the app widget.
   enum Flag : uint32_t {
     kVisible = 1u << 0,
@@ -213,8 +222,8 @@ class WidgetBase : public virtual WidgetInterface {
   // Marks this widget's ancestors as holding a widget that needs layout.
   void MarkAncestorsDirty();
   // The global frame at the last draw, damaged again when the widget moves or hides.
-  void SetDrawnFrame(const Rect& frame) noexcept { drawnFrame_ = frame; }
-  const Rect& GetDrawnFrame() const noexcept { return drawnFrame_; }
+  void SetDrawnFrame(const Rect& frame) noexcept { drawnFrame_ = DrawnFrame::Enclosing(frame); }
+  Rect GetDrawnFrame() const noexcept { return drawnFrame_.ToRect(); }
   Float GetRemBase() const;
   // Sets the cached root for this widget and its subtree.
   void AttachToAppWidget(AppWidgetInterface* appWidget);
@@ -230,6 +239,8 @@ class WidgetBase : public virtual WidgetInterface {
   void SetPlacesChildren(bool places) noexcept { SetFlag(kPlacesChildren, places); }
   void HandleParentChanged() override;
   void HandleChildrenChanged() override;
+  void HandleLinked() override;
+  void HandleUnlinking() override;
 
  private:
   struct Extras;
@@ -241,21 +252,31 @@ class WidgetBase : public virtual WidgetInterface {
   void NoteGeometryChange(bool sizeChanged);
   Rect ContentBounds() const { return GetLocalFrame(); }
 
+  // What every layout walk reads comes first, to share as few cache lines as possible.
   uint32_t flags_;
-  WIDGET_SIZE sizeMode_[2] = {WIDGET_SIZE::NONE, WIDGET_SIZE::NONE};
-  WIDGET_R2L_MODE r2lMode_ = WIDGET_R2L_MODE::LEFT_TO_RIGHT;
-  WIDGET_DIRECTION orientation_ = WIDGET_DIRECTION::HORIZONTAL;
-  Int lod_ = 0;
+  // The enumerations are stored in a byte each, next to the flags: every widget pays for them.
+  uint8_t sizeMode_[2] = {static_cast<uint8_t>(WIDGET_SIZE::NONE), static_cast<uint8_t>(WIDGET_SIZE::NONE)};
+  uint8_t r2lMode_ = static_cast<uint8_t>(WIDGET_R2L_MODE::LEFT_TO_RIGHT);
+  uint8_t orientation_ = static_cast<uint8_t>(WIDGET_DIRECTION::HORIZONTAL);
+  WidgetBase* parentBase_ = nullptr;
+  WidgetBase* firstChildBase_ = nullptr;
+  WidgetBase* nextBase_ = nullptr;
   Vector2d position_;
   Vector2d scale_{1.0, 1.0};
   Vector2d pixSize_;
   CanvasUnitSize size_;
   ColorA color_{1.0, 1.0, 1.0, 1.0};
   ColorA backgroundColor_{0.0, 0.0, 0.0, 0.0};
-  ColorA borderColor_{0.0, 0.0, 0.0, 1.0};
   Float opacity_ = 1.0;
   AppWidgetInterface* appWidget_ = nullptr;
-  Rect drawnFrame_;
+  // Only ever damaged again, so single precision rounded outwards is enough.
+  struct DrawnFrame {
+    float left = 0.0f, top = 0.0f, right = 0.0f, bottom = 0.0f;
+    static DrawnFrame Enclosing(const Rect& frame) noexcept;
+    Rect ToRect() const noexcept { return {left, top, right, bottom}; }
+    bool IsEmpty() const noexcept { return !(right > left) || !(bottom > top); }
+  };
+  DrawnFrame drawnFrame_;
   std::unique_ptr<Extras> extras_;  // what few widgets set: limits, rounding, style sheet, presenter
 };
 

@@ -17,18 +17,14 @@ const StyleKey<ColorA> kClickColor = StyleSheetService::Declare<ColorA>(
     "net.zarvo.mvp.stylesheet.button.click_color", ColorA{1.0, 80 * kByte, 80 * kByte, 1.0});
 }  // namespace
 
-ButtonWidgetImpl::ButtonWidgetImpl()
-    : buttonDown_(MakeRef<ButtonObservable>()),
-      buttonUp_(MakeRef<ButtonObservable>()),
-      enterKeyDown_(MakeRef<ButtonObservable>()) {}
+ButtonWidgetImpl::ButtonWidgetImpl() = default;
 
 Result<void> ButtonWidgetImpl::InitComponent() {
-  return InitObservables(this, {{buttonUp_.Get(), "ObservableButtonUp"},
-                                {buttonDown_.Get(), "ObservableButtonDown"},
-                                {enterKeyDown_.Get(), "ObservableEnterKeyDown"}});
+  // The observables are named when they are first handed out.
+  return Ok();
 }
 
-void ButtonWidgetImpl::FreeComponent() { FreeObservables({buttonUp_.Get(), buttonDown_.Get(), enterKeyDown_.Get()}); }
+void ButtonWidgetImpl::FreeComponent() { FreeObservables({buttonUp_.Peek(), buttonDown_.Peek(), enterKeyDown_.Peek()}); }
 
 Result<void> ButtonWidgetImpl::CopyFrom(const ObjectInterface& source) {
   const auto* other = dynamic_cast<const ButtonWidgetImpl*>(&source);
@@ -77,7 +73,7 @@ Result<void> ButtonWidgetImpl::HandleCursorInfo(Vector2d position) {
   return Ok();
 }
 
-Result<bool> ButtonWidgetImpl::Fire(const Ref<ButtonObservable>& observable) {
+Result<bool> ButtonWidgetImpl::Fire(const LazyObservable<ButtonObservable>& observable) {
   return FireObservable(observable, ButtonWidgetRef(this));
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 #include "host/ui/WidgetBase.h"
+#include "source/WidgetComponent.h"
 #include "source/interfaces/ButtonWidgetInterface.h"
 
 namespace zarvo {
@@ -13,9 +14,11 @@ class ButtonWidgetImpl : public WidgetBase, public virtual ButtonWidgetInterface
   void FreeComponent() override;
   Result<void> CopyFrom(const ObjectInterface& source) override;
 
-  Ref<ButtonObservable> ObservableButtonDown() override { return buttonDown_; }
-  Ref<ButtonObservable> ObservableButtonUp() override { return buttonUp_; }
-  Ref<ButtonObservable> ObservableEnterKeyDown() override { return enterKeyDown_; }
+  Ref<ButtonObservable> ObservableButtonDown() override { return buttonDown_.Get(this, "ObservableButtonDown"); }
+  Ref<ButtonObservable> ObservableButtonUp() override { return buttonUp_.Get(this, "ObservableButtonUp"); }
+  Ref<ButtonObservable> ObservableEnterKeyDown() override {
+    return enterKeyDown_.Get(this, "ObservableEnterKeyDown");
+  }
 
   Result<void> CreateLayout() override;
   Result<void> LayoutPass1() override;
@@ -31,13 +34,13 @@ class ButtonWidgetImpl : public WidgetBase, public virtual ButtonWidgetInterface
   [[nodiscard]] Result<bool> FireButtonUp() { return Fire(buttonUp_); }
 
  private:
-  [[nodiscard]] Result<bool> Fire(const Ref<ButtonObservable>& observable);
+  [[nodiscard]] Result<bool> Fire(const LazyObservable<ButtonObservable>& observable);
   // Shows the click colour, keeping the colour it replaces.
   void ApplyClickColor();
 
-  Ref<ButtonObservable> buttonDown_;
-  Ref<ButtonObservable> buttonUp_;
-  Ref<ButtonObservable> enterKeyDown_;
+  LazyObservable<ButtonObservable> buttonDown_;
+  LazyObservable<ButtonObservable> buttonUp_;
+  LazyObservable<ButtonObservable> enterKeyDown_;
   ColorA savedBackgroundColor_;
   bool pressed_ = false;
   bool hovered_ = false;

@@ -41,20 +41,19 @@ CustomButtonDrag ComputeCustomButtonDrag(Vector2d delta, Int allowedDirections) 
   return drag;
 }
 
-CustomButtonWidgetImpl::CustomButtonWidgetImpl()
-    : buttonDownObservable_(MakeRef<CustomButtonObservable>()), buttonUpObservable_(MakeRef<CustomButtonObservable>()) {}
+CustomButtonWidgetImpl::CustomButtonWidgetImpl() = default;
 
 CustomButtonWidgetImpl::~CustomButtonWidgetImpl() { StopRepeat(); }
 
 Result<void> CustomButtonWidgetImpl::InitComponent() {
   ZV_TRY(CustomWidgetImpl::InitComponent());
-  return InitObservables(this, {{buttonDownObservable_.Get(), "ObservableButtonDown"},
-                                {buttonUpObservable_.Get(), "ObservableButtonUp"}});
+  // The observables are named when they are first handed out.
+  return Ok();
 }
 
 void CustomButtonWidgetImpl::FreeComponent() {
   StopRepeat();
-  FreeObservables({buttonDownObservable_.Get(), buttonUpObservable_.Get()});
+  FreeObservables({buttonDownObservable_.Peek(), buttonUpObservable_.Peek()});
   CustomWidgetImpl::FreeComponent();
 }
 
@@ -68,7 +67,7 @@ void CustomButtonWidgetImpl::SetAllowedDragDirections(Int directions) {
   allowedDirections_ = directions & kAllDirections;
 }
 
-Result<bool> CustomButtonWidgetImpl::Fire(const Ref<CustomButtonObservable>& observable) {
+Result<bool> CustomButtonWidgetImpl::Fire(const LazyObservable<CustomButtonObservable>& observable) {
   return FireObservable(observable, CustomButtonWidgetRef(this));
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 #include "host/core/MainThreadQueue.h"
+#include "source/WidgetComponent.h"
 #include "source/interfaces/CustomButtonWidgetInterface.h"
 #include "source/widgets_base/CustomWidgetImpl.h"
 
@@ -42,22 +43,24 @@ class CustomButtonWidgetImpl : public CustomWidgetImpl, public virtual CustomBut
   void SetAllowedDragDirections(Int directions) override;
   Int GetAllowedDragDirections() const override { return allowedDirections_; }
   Int GetCurrentDraggingDirection() const override { return draggingDirection_; }
-  Ref<CustomButtonObservable> ObservableButtonDown() override { return buttonDownObservable_; }
-  Ref<CustomButtonObservable> ObservableButtonUp() override { return buttonUpObservable_; }
+  Ref<CustomButtonObservable> ObservableButtonDown() override {
+    return buttonDownObservable_.Get(this, "ObservableButtonDown");
+  }
+  Ref<CustomButtonObservable> ObservableButtonUp() override { return buttonUpObservable_.Get(this, "ObservableButtonUp"); }
 
   // The interval the held press repeats at now, in seconds.
   Float GetRepeatInterval() const noexcept { return repeatInterval_; }
   const ColorA& GetSavedBackgroundColor() const noexcept { return savedBackgroundColor_; }
 
  private:
-  [[nodiscard]] Result<bool> Fire(const Ref<CustomButtonObservable>& observable);
+  [[nodiscard]] Result<bool> Fire(const LazyObservable<CustomButtonObservable>& observable);
   void StartRepeat();
   void StopRepeat();
   // One timer tick; false stops the timer.
   bool RepeatTick();
 
-  Ref<CustomButtonObservable> buttonDownObservable_;
-  Ref<CustomButtonObservable> buttonUpObservable_;
+  LazyObservable<CustomButtonObservable> buttonDownObservable_;
+  LazyObservable<CustomButtonObservable> buttonUpObservable_;
   bool buttonDown_ = false;
   Int draggingDirection_ = DRAG_DIRECTION::NONE;
   Int allowedDirections_ = DRAG_DIRECTION::NONE;

@@ -35,14 +35,37 @@ Rect HoldFinite(const Rect& rect) {
 
 }  // namespace
 
+struct TextWidgetImpl::Shaped {
+  TextLinesLayout layout;
+  // The last clamped line, so that a repaint measures nothing again.
+  String clampedFrom;
+  CLAMP_MODE clampMode = CLAMP_MODE::NONE;
+  Float clampWidth = 0.0;
+  uint64_t clampFontSerial = 0;
+  Float clampLocalPerGlobal = 0.0;
+  String clamped;
+};
+
 TextWidgetImpl::TextWidgetImpl() = default;
 
 TextWidgetImpl::~TextWidgetImpl() = default;
 
 // ---- properties -----------------------------------------------------------------------------
 
+TextWidgetImpl::Shaped& TextWidgetImpl::GetShaped() {
+  if (!shaped_) shaped_ = std::make_unique<Shaped>();
+  return *shaped_;
+}
+
+const std::vector<TextLine>& TextWidgetImpl::GetLaidOutLines() const noexcept {
+  static const std::vector<TextLine> kNoLines;
+  return shaped_ ? shaped_->layout.lines : kNoLines;
+}
+
 void TextWidgetImpl::DeclareLayoutChange(uint32_t changed) {
   changed_ |= changed;
+  if (changed & (kFontChanged | kMinimalGlobalFontSizeChanged)) measured_.font = FontHandleRef();
+  measured_.lineMeasured = false;
   RequestLayout();
   RequestRedraw();
 }
@@ -163,7 +186,8 @@ Result<void> TextWidgetImpl::CopyFrom(const ObjectInterface& source) {
   maximumLineCount_ = other->maximumLineCount_;
   skipEmptyLines_ = other->skipEmptyLines_;
   minimalGlobalFontSize_ = other->minimalGlobalFontSize_;
-  layout_ = other->layout_;
+  shaped_ = other->shaped_ ? std::make_unique<Shaped>(*other->shaped_) : nullptr;
+  measured_ = Measured();
   changed_ = other->changed_;
   RequestLayout();
   RequestRedraw();
@@ -178,30 +202,56 @@ Result<void> TextWidgetImpl::CreateLayout() {
   return Ok();
 }
 
+namespace {
+// The size glyphs are made at: the font's size on the canvas, not scaled by the transform,
+// and never below the minimal global size. A NaN or negative size is a mistake the minimum
+// must not hide, so it is passed on for the handle to refuse.
+Float EffectiveFontSize(const WidgetBase& widget, CanvasUnitValue size, CanvasUnitValue minimal) {
+  const Float localSize = widget.ToPixels(size);
+  if (!(localSize >= 0.0)) return localSize;
+  return std::max(widget.LocalToGlobalSize({0.0, localSize}).y, widget.ToPixels(minimal));
+}
+}  // namespace
+
 Result<FontHandleRef> TextWidgetImpl::CreateEffectiveFont() const {
   CanvasInterface* canvas = GetCanvas();
   if (!canvas) return FontHandleRef();
-  const Float localSize = ToPixels(font_.size);
   FontDescription effective = font_;
-  effective.size = CanvasUnitValue::Pix(localSize);
-  // A NaN or negative size is a mistake the minimum must not hide: the handle refuses it.
-  if (localSize >= 0.0) {
-    // Glyphs are made at their size on the canvas, not scaled by the transform.
-    const Float globalSize = LocalToGlobalSize({0.0, localSize}).y;
-    effective.size.value = std::max(globalSize, ToPixels(minimalGlobalFontSize_));
-  }
+  effective.size = CanvasUnitValue::Pix(EffectiveFontSize(*this, font_.size, minimalGlobalFontSize_));
   return canvas->CreateFontHandle(effective);
+}
+
+Result<const FontHandle*> TextWidgetImpl::EffectiveFont() {
+  CanvasInterface* canvas = GetCanvas();
+  if (!canvas) return static_cast<const FontHandle*>(nullptr);
+  const Float size = EffectiveFontSize(*this, font_.size, minimalGlobalFontSize_);
+  if (measured_.font && measured_.requestedSize == size) return measured_.font.get();
+  FontDescription effective = font_;
+  effective.size = CanvasUnitValue::Pix(size);
+  ZV_TRY_ASSIGN(FontHandleRef font, canvas->CreateFontHandle(effective));
+  if (font != measured_.font) measured_.lineMeasured = false;
+  measured_.font = std::move(font);
+  measured_.requestedSize = size;
+  return measured_.font.get();
+}
+
+Vector2d TextWidgetImpl::MeasureLine(const FontHandle& font) {
+  if (!measured_.lineMeasured) {
+    const Rect box = font.GetStringBoundingBox(text_);
+    measured_.lineBox = {box.Width(), box.Height()};
+    measured_.lineMeasured = true;
+  }
+  return measured_.lineBox;
 }
 
 Result<void> TextWidgetImpl::LayoutBegin() {
   ZV_TRY(WidgetBase::LayoutBegin());
-  ZV_TRY_ASSIGN(const FontHandleRef font, CreateEffectiveFont());
+  ZV_TRY_ASSIGN(const FontHandle* font, EffectiveFont());
   if (!font) return Ok();
   const Matrix2d toLocal = GetGlobalInverseMatrix();
   if (wrapMode_ == WRAP_MODE::NONE) {
-    layout_ = TextLinesLayout();
-    const Rect box = font->GetStringBoundingBox(text_);
-    const Vector2d size = toLocal.TransformVector({box.Width(), box.Height()});
+    if (shaped_) shaped_->layout = TextLinesLayout();
+    const Vector2d size = toLocal.TransformVector(MeasureLine(*font));
     return SetLocalSize(size.x, size.y);
   }
   TextLinesOptions options;
@@ -213,8 +263,9 @@ Result<void> TextWidgetImpl::LayoutBegin() {
   const auto measure = [&](std::string_view text) {
     return toLocal.TransformVector({font->GetStringBoundingBox(text).Width(), 0.0}).x;
   };
-  ZV_TRY(LayOutTextLines(text_, options, measure, layout_));
-  return SetLocalSize(layout_.size.x, layout_.size.y);
+  TextLinesLayout& layout = GetShaped().layout;
+  ZV_TRY(LayOutTextLines(text_, options, measure, layout));
+  return SetLocalSize(layout.size.x, layout.size.y);
 }
 
 // ---- drawing --------------------------------------------------------------------------------
@@ -234,16 +285,16 @@ ALIGNMENT TextWidgetImpl::GetEffectiveHorizontalAlignment() const {
 Result<void> TextWidgetImpl::DrawContent(const ColorA& color) {
   CanvasInterface* canvas = GetCanvas();
   if (!canvas) return Ok();
-  ZV_TRY_ASSIGN(const FontHandleRef font, CreateEffectiveFont());
+  ZV_TRY_ASSIGN(const FontHandle* font, EffectiveFont());
+  if (!font) return Ok();
   if (wrapMode_ != WRAP_MODE::NONE) {
-    for (const TextLine& line : layout_.lines) ZV_TRY(canvas->DrawText(line.text, *font, {0.0, line.offset}, color));
+    for (const TextLine& line : GetLaidOutLines()) ZV_TRY(canvas->DrawText(line.text, *font, {0.0, line.offset}, color));
     return Ok();
   }
   const Matrix2d toLocal = GetGlobalInverseMatrix();
   const Vector2d size = GetLocalPixSize();
   if (clampMode_ == CLAMP_MODE::NONE) {
-    const Rect box = font->GetStringBoundingBox(text_);
-    const Vector2d extent = toLocal.TransformVector({box.Width(), box.Height()});
+    const Vector2d extent = toLocal.TransformVector(MeasureLine(*font));
     Vector2d position;
     if (extent.x < size.x) position.x = AlignedOffset(GetEffectiveHorizontalAlignment(), size.x - extent.x);
     if (extent.y < size.y) position.y = AlignedOffset(verticalAlignment_, size.y - extent.y);
@@ -261,21 +312,21 @@ Result<void> TextWidgetImpl::DrawContent(const ColorA& color) {
 }
 
 const String& TextWidgetImpl::Clamp(const FontHandle& font, Float width, const Matrix2d& toLocal) {
-  ClampedLine& line = clampedLine_;
+  Shaped& line = GetShaped();
   const Float localPerGlobal = toLocal.a;
-  if (line.text == text_ && line.mode == clampMode_ && line.width == width && line.fontSerial == font.GetSerial() &&
-      line.localPerGlobal == localPerGlobal) {
+  if (line.clampedFrom == text_ && line.clampMode == clampMode_ && line.clampWidth == width &&
+      line.clampFontSerial == font.GetSerial() && line.clampLocalPerGlobal == localPerGlobal) {
     return line.clamped;
   }
   const auto measure = [&](std::string_view text) {
     return toLocal.TransformVector({font.GetStringBoundingBox(text).Width(), 0.0}).x;
   };
   line.clamped = ClampText(text_, clampMode_, width, measure);
-  line.text = text_;
-  line.mode = clampMode_;
-  line.width = width;
-  line.fontSerial = font.GetSerial();
-  line.localPerGlobal = localPerGlobal;
+  line.clampedFrom = text_;
+  line.clampMode = clampMode_;
+  line.clampWidth = width;
+  line.clampFontSerial = font.GetSerial();
+  line.clampLocalPerGlobal = localPerGlobal;
   return line.clamped;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "host/ui/FontHandle.h"
@@ -58,7 +59,7 @@ class TextWidgetImpl : public WidgetBase, public virtual TextWidgetInterface {
   Result<void> CopyFrom(const ObjectInterface& source) override;
 
   // The lines of the last layout of wrapped text, tops in local units; empty for one line.
-  const std::vector<TextLine>& GetLaidOutLines() const noexcept { return layout_.lines; }
+  const std::vector<TextLine>& GetLaidOutLines() const noexcept;
   // The font glyphs are made and measured with now: its size is in global pixels. Empty
   // while the widget is on no canvas.
   [[nodiscard]] Result<FontHandleRef> CreateEffectiveFont() const;
@@ -84,6 +85,12 @@ class TextWidgetImpl : public WidgetBase, public virtual TextWidgetInterface {
   void DeclareLineOptionChange(uint32_t changed);
   ALIGNMENT GetEffectiveHorizontalAlignment() const;
   const String& Clamp(const FontHandle& font, Float width, const Matrix2d& toLocal);
+  // The effective font, kept while the font and its size on the canvas stay the same.
+  [[nodiscard]] Result<const FontHandle*> EffectiveFont();
+  // The one-line extents of the text in global pixels, measured once per text and font.
+  Vector2d MeasureLine(const FontHandle& font);
+  struct Shaped;
+  Shaped& GetShaped();
 
   String text_ = kTextWidgetDefaultText;
   FontDescription font_{String(), kTextWidgetDefaultFontSize, FONTSTYLE::NONE, FONTBASELINE::DEFAULT};
@@ -94,17 +101,17 @@ class TextWidgetImpl : public WidgetBase, public virtual TextWidgetInterface {
   Int maximumLineCount_ = 0;
   Bool skipEmptyLines_ = false;
   CanvasUnitValue minimalGlobalFontSize_ = kTextWidgetDefaultMinimalGlobalFontSize;
-  TextLinesLayout layout_;
-  // The last clamped line, so that a repaint measures nothing again.
-  struct ClampedLine {
-    String text;
-    CLAMP_MODE mode = CLAMP_MODE::NONE;
-    Float width = 0.0;
-    uint64_t fontSerial = 0;
-    Float localPerGlobal = 0.0;
-    String clamped;
+  // What the last measuring found. A layout run that every widget takes part in (a new REM
+  // base, a table resized) then costs a comparison, not a shaping, for each unchanged text.
+  struct Measured {
+    FontHandleRef font;        // empty: nothing measured yet, or the font changed
+    Float requestedSize = 0.0;  // the global pixel size the font was made for
+    Vector2d lineBox;          // valid while `lineMeasured`
+    bool lineMeasured = false;
   };
-  ClampedLine clampedLine_;
+  Measured measured_;
+  // Wrapped lines and the clamped line: most texts need neither, so they are made on demand.
+  std::unique_ptr<Shaped> shaped_;
   // A new widget counts as changed, so that it is saved at least once: the minimal font size's
   // flag starts set.
   uint32_t changed_ = kMinimalGlobalFontSizeChanged;

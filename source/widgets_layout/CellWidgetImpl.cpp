@@ -130,7 +130,7 @@ Vector2d CellWidgetImpl::GetMeasuredParentLocalSize() const {
 }
 
 Result<void> CellWidgetImpl::LayoutPass1() {
-  WidgetInterface* content = GetFirstChildWidget();
+  WidgetBase* content = FirstChildBase();
   if (!content) return Ok();
   const Float remBase = GetRemBase();
   Vector2d size = GetLocalPixSize();
@@ -150,7 +150,7 @@ Result<void> CellWidgetImpl::LayoutPass1() {
 }
 
 Result<void> CellWidgetImpl::LayoutPass2() {
-  WidgetInterface* content = GetFirstChildWidget();
+  WidgetBase* content = FirstChildBase();
   if (!content) return Ok();
   const Float remBase = GetRemBase();
   const CanvasUnitSize own = GetLocalSize();

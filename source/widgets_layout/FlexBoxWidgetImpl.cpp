@@ -146,7 +146,7 @@ Result<void> FlexBoxWidgetImpl::CollectItems() {
       WidgetInterface* widget = child->AsWidget();
       const bool isCell = widget && dynamic_cast<CellWidgetInterface*>(widget);
       if (!isCell) freeItems_.push_back(static_cast<uint32_t>(items_.size()));
-      items_.push_back({widget, isCell});
+      items_.push_back({widget ? widget->GetBase() : nullptr, isCell});
     }
     sizes_.resize(items_.size());
     positions_.resize(items_.size());

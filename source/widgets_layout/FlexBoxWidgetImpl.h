@@ -37,7 +37,7 @@ class FlexBoxWidgetImpl : public WidgetBase, public virtual FlexBoxWidgetInterfa
   // A child as the placement sees it: cells are placed, anything else is a 0×0 item that stays
   // where it is.
   struct Item {
-    WidgetInterface* widget = nullptr;  // nullptr for a child that is not a widget
+    WidgetBase* widget = nullptr;  // nullptr for a child that is not a widget
     bool isCell = false;
   };
 

@@ -89,9 +89,10 @@ class AppWidgetTest : public testing::Test {
 
 TEST_F(AppWidgetTest, FirstLayoutCreatesOnceMeasuresChildrenFirstAndPlacesParentsFirst) {
   ASSERT_TRUE(Update().IsOk());
+  // One walk down and up begins and measures each subtree; a second one places.
   const std::vector<std::string> expected = {
-      "root.CreateLayout", "root.Begin", "a.CreateLayout", "a.Begin", "b.CreateLayout", "b.Begin",
-      "a.Pass1", "b.Pass1", "root.Pass1", "root.Pass2", "a.Pass2", "b.Pass2"};
+      "root.CreateLayout", "root.Begin", "a.CreateLayout", "a.Begin", "a.Pass1", "b.CreateLayout", "b.Begin",
+      "b.Pass1", "root.Pass1", "root.Pass2", "a.Pass2", "b.Pass2"};
   EXPECT_EQ(log_, expected);
   EXPECT_EQ(root_->GetLocalPixSize(), (Vector2d{40, 30}));
   EXPECT_EQ(b_->GetLocalPosition(), (Vector2d{0, 10}));
