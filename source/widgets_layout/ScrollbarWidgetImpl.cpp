@@ -194,7 +194,7 @@ Result<bool> ScrollbarWidgetImpl::HandleEvent(const DataDictionary* event) {
 
 void ScrollbarWidgetImpl::StartKeyRepeat(Ref<ScrollbarObservable> observable) {
   StopKeyRepeat();
-  keyPressTime_ = HostDurationToSeconds(GetHostTime());
+  keyPressTime_ = GetHostTime();
   repeatedObservable_ = std::move(observable);
   const HostDuration tolerance =
       std::max(HostDurationFromSeconds(kScrollKeyRepeatTolerance), HostDuration(kMinTimerTolerance));
@@ -216,7 +216,7 @@ void ScrollbarWidgetImpl::StopKeyRepeat() {
 
 void ScrollbarWidgetImpl::KeyRepeatTick() {
   if (!repeatedObservable_) return;
-  if (HostDurationToSeconds(GetHostTime()) - keyPressTime_ <= kScrollKeyRepeatDelay) return;
+  if (GetHostTime() - keyPressTime_ <= HostDurationFromSeconds(kScrollKeyRepeatDelay)) return;
   // Nobody waits for a timer's result; an observer's refusal is logged and the key goes on.
   Ref<ScrollbarObservable> observable = repeatedObservable_;
   Result<void> fired = Fire(observable);

@@ -1,4 +1,5 @@
 #pragma once
+#include "host/core/HostClock.h"
 #include "host/core/MainThreadQueue.h"
 #include "source/interfaces/CustomButtonWidgetInterface.h"
 #include "source/interfaces/ScrollbarWidgetInterface.h"
@@ -62,7 +63,7 @@ class ScrollbarWidgetImpl : public TableWidgetImpl, public virtual ScrollbarWidg
   Ref<ScrollbarObservable> end_;
   JobHandle keyRepeatJob_;
   Ref<ScrollbarObservable> repeatedObservable_;
-  Float keyPressTime_ = 0.0;
+  HostTime keyPressTime_{0};  // whole nanoseconds, so that "more than 0.5 s" is exact
 };
 
 }  // namespace zarvo
