@@ -57,7 +57,12 @@ CanvasUnitValue ScrollAreaWidgetImpl::GetScrollStep() const {
   return scrollStep_ ? *scrollStep_ : ReadStyle(*this, kScrollAreaScrollStep);
 }
 
-Result<CellWidgetRef> ScrollAreaWidgetImpl::GetContentCell() const { return GetCell(inverse_ ? 1 : 0, 0); }
+bool ScrollAreaWidgetImpl::IsArrangedInverse() const {
+  Result<CellWidgetRef> first = GetCell(0, 0);
+  return first.IsOk() && *first && dynamic_cast<ScrollbarWidgetInterface*>((*first)->GetFirstChildWidget());
+}
+
+Result<CellWidgetRef> ScrollAreaWidgetImpl::GetContentCell() const { return GetCell(IsArrangedInverse() ? 1 : 0, 0); }
 
 Result<WidgetRef> ScrollAreaWidgetImpl::GetWidgetToBeScrolled() const {
   ZV_TRY_ASSIGN(CellWidgetRef cell, GetContentCell());
@@ -230,8 +235,9 @@ Result<bool> ScrollAreaWidgetImpl::HandleEvent(const DataDictionary* event) {
 // ---- layout ---------------------------------------------------------------------------------
 
 Result<ScrollAreaWidgetImpl::Cells> ScrollAreaWidgetImpl::FindCells() const {
-  const Int contentColumn = inverse_ ? 1 : 0;
-  const Int barColumn = inverse_ ? 0 : 1;
+  const bool inverse = IsArrangedInverse();
+  const Int contentColumn = inverse ? 1 : 0;
+  const Int barColumn = inverse ? 0 : 1;
   auto find = [this](Int x, Int y, const char* missing) -> Result<CellWidgetRef> {
     Result<CellWidgetRef> cell = GetCell(x, y);
     if (!cell.IsOk() || !*cell) return IllegalStateError(missing);
@@ -311,9 +317,8 @@ Result<void> ScrollAreaWidgetImpl::LayoutPass3() {
 
 Result<void> ScrollAreaWidgetImpl::HandleSwitchLayout() {
   ZV_TRY(TableWidgetImpl::HandleSwitchLayout());
-  ZV_TRY_ASSIGN(CellWidgetRef first, GetCell(0, 0));
-  const bool barFirst = first && dynamic_cast<ScrollbarWidgetInterface*>(first->GetFirstChildWidget()) != nullptr;
-  if (barFirst == static_cast<bool>(inverse_)) return Ok();
+  ZV_TRY(GetCell(0, 0));
+  if (IsArrangedInverse() == static_cast<bool>(inverse_)) return Ok();
   ZV_TRY_ASSIGN(CellWidgetRef topLeft, GetCell(0, 0));
   ZV_TRY_ASSIGN(CellWidgetRef topRight, GetCell(1, 0));
   ZV_TRY_ASSIGN(CellWidgetRef bottomLeft, GetCell(0, 1));

@@ -45,7 +45,11 @@ class ScrollAreaWidgetImpl : public TableWidgetImpl, public virtual ScrollAreaWi
     CellWidgetRef corner;
     CellWidgetRef content;
   };
-  // The four cells where the inverse flag puts them; a missing one is an error naming it.
+  // Whether the columns stand exchanged now: the inverse flag as the last layout switch applied
+  // it. Between SetInverse and that switch the cells have not moved yet, and a lookup by the
+  // flag alone would find the scrollbar's cell for the content's.
+  bool IsArrangedInverse() const;
+  // The four cells where the arrangement puts them; a missing one is an error naming it.
   [[nodiscard]] Result<Cells> FindCells() const;
   // Shows the scrollbars the content needs; true when one of them (or the corner) changed.
   [[nodiscard]] Result<bool> ApplyScrollbarVisibility(const Cells& cells);

@@ -385,6 +385,18 @@ TEST_F(ScrollAreaWidgetTest, InverseMovesTheVerticalBarLeftAtTheNextSwitch) {
   Update();
   EXPECT_EQ(Position(content).y, -10);
 
+  // Content set between SetInverse and the switch goes into the content cell all the same.
+  ASSERT_TRUE(area_->SetInverse(false).IsOk());
+  Ref<Content> other = MakeRef<Content>(Vector2d{50, 50});
+  ASSERT_TRUE(area_->SetWidgetToBeScrolled(other).IsOk());
+  EXPECT_EQ(other->GetParentWidget(), contentCell.Get());
+  EXPECT_NE(Bar(kV)->GetParent(), nullptr) << "the bar stays in its cell";
+  Update();
+  EXPECT_EQ(ContentCell(), Cell(0, 0));
+  ASSERT_TRUE(area_->SetWidgetToBeScrolled(content).IsOk());
+  ASSERT_TRUE(area_->SetInverse(true).IsOk());
+  Update();
+
   // Setting it again changes nothing and asks for no switch.
   ASSERT_TRUE(area_->SetInverse(true).IsOk());
   EXPECT_FALSE(area_->GetBase()->Has(WidgetBase::kSwitchRequested));
