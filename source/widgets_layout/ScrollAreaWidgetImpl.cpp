@@ -1,7 +1,5 @@
 #include "source/widgets_layout/ScrollAreaWidgetImpl.h"
 
-#include <cmath>
-
 #include "host/core/ClassRegistry.h"
 #include "host/ui/AppWidgetInterface.h"
 #include "host/ui/EventKeys.h"

@@ -302,6 +302,13 @@ TEST_F(ScrollAreaWidgetTest, ClampingFollowsTheContentWhenItShrinks) {
 
 TEST_F(ScrollAreaWidgetTest, KeysOnAFocusedBarScrollItsAxis) {
   Ref<Content> content = SetContent({600, 500});
+  // The scroll area observes its bars from their creation on, so a presenter's observer added
+  // later sees the content moved already.
+  std::vector<Float> seen;
+  Bar(kV)->ObservableScrollKeyForward()->AddObserver([&](const ScrollbarWidgetRef&) -> Result<void> {
+    seen.push_back(content->GetLocalPosition().y);
+    return Ok();
+  });
   EventDriver driver(*window_);
   // A press on the vertical track below the thumb focuses the slider and jumps there.
   ASSERT_TRUE(*driver.Click({300 - kBar / 2, 120}));
@@ -309,6 +316,7 @@ TEST_F(ScrollAreaWidgetTest, KeysOnAFocusedBarScrollItsAxis) {
   EXPECT_LT(jumped, 0.0);
   ASSERT_TRUE(*driver.KeyPress(KEY::DOWN));
   EXPECT_EQ(Position(content).y, jumped - 10);
+  EXPECT_EQ(seen, (std::vector<Float>{jumped - 10}));
   ASSERT_TRUE(*driver.KeyPress(KEY::UP));
   ASSERT_TRUE(*driver.KeyPress(KEY::UP));
   EXPECT_EQ(Position(content).y, jumped + 10);

@@ -36,21 +36,6 @@ void ExpectState(const Result<ScrollThumb>& result, const char* message) {
 
 ScrollSliderWidgetImpl& SliderImpl(WidgetInterface* widget) { return dynamic_cast<ScrollSliderWidgetImpl&>(*widget); }
 
-TEST(ScrollSliderAloneTest, CreatesItselfToFillItsCellAndTakeFocusQuietly) {
-  ScrollSliderWidgetRef slider = test::NewObject<ScrollSliderWidgetInterface>(kScrollSliderWidgetClassId);
-  EXPECT_EQ(slider->GetDirection(), kV);
-  slider->SetDirection(kH);
-  ASSERT_TRUE(slider->CreateLayout().IsOk());
-  EXPECT_EQ(slider->GetName(), "ScrollSliderWidget");
-  EXPECT_EQ(slider->GetDirection(), kH);
-  EXPECT_TRUE(slider->GetAcceptFocus());
-  EXPECT_FALSE(slider->GetFocusVisibility());
-  for (WIDGET_DIRECTION d : {kH, kV}) {
-    EXPECT_TRUE(slider->GetInheritParentSize(d));
-    EXPECT_EQ(slider->GetSizeMode(d), WIDGET_SIZE::NONE);
-  }
-}
-
 TEST(ScrollSliderAloneTest, ABrokenChainOfParentsIsNamed) {
   ScrollSliderWidgetRef slider = test::NewObject<ScrollSliderWidgetInterface>(kScrollSliderWidgetClassId);
   ExpectState(SliderImpl(slider.Get()).ComputeThumb(), "Scroll slider has no parent cell.");

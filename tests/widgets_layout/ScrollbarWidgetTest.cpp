@@ -117,16 +117,6 @@ TEST_F(ScrollbarWidgetTest, AnyOtherDirectionBuildsAHorizontalRow) {
   EXPECT_EQ(dynamic_cast<CustomButtonWidgetInterface*>(ChildOf(bar, 0, 0))->GetAllowedDragDirections(), 3);
 }
 
-TEST_F(ScrollbarWidgetTest, ObservablesAreNamedInDeclarationOrder) {
-  EXPECT_STREQ(bar_->ObservableScroll()->GetObservableId(), "ObservableScroll");
-  EXPECT_STREQ(bar_->ObservableScrollKeyBackward()->GetObservableId(), "ObservableScrollKeyBackward");
-  EXPECT_STREQ(bar_->ObservableScrollKeyForward()->GetObservableId(), "ObservableScrollKeyForward");
-  EXPECT_STREQ(bar_->ObservableScrollPageUp()->GetObservableId(), "ObservableScrollPageUp");
-  EXPECT_STREQ(bar_->ObservableScrollPageDown()->GetObservableId(), "ObservableScrollPageDown");
-  EXPECT_STREQ(bar_->ObservableScrollHome()->GetObservableId(), "ObservableScrollHome");
-  EXPECT_STREQ(bar_->ObservableScrollEnd()->GetObservableId(), "ObservableScrollEnd");
-}
-
 TEST_F(ScrollbarWidgetTest, KeysNotifyByTheBarsAxisAndEveryKeyDownIsConsumed) {
   for (Int32 key : {KEY::UP, KEY::DOWN, KEY::LEFT, KEY::RIGHT, KEY::PAGE_UP, KEY::PAGE_DOWN, KEY::HOME, KEY::END,
                     Int32{'a'}, KEY::TAB}) {
