@@ -28,6 +28,9 @@
 #include "source/widgets_base/TextWidgetImpl.h"
 #include "source/widgets_base/TextEditWidgetImpl.h"
 #include "source/widgets_layout/FlexBoxWidgetImpl.h"
+#include "source/widgets_layout/ScrollAreaWidgetImpl.h"
+#include "source/widgets_layout/ScrollSliderWidgetImpl.h"
+#include "source/widgets_layout/ScrollbarWidgetImpl.h"
 
 namespace zarvo {
 
@@ -249,15 +252,18 @@ void RecordWidgetHeadercellImpl() {
 }
 
 void RecordWidgetScrollareaImpl() {
-  RecordUnitDependencies("widget_scrollarea_impl");
+  RecordUnitDependencies("widget_scrollarea_impl", {"ScrollbarWidgetInterface", "CustomButtonWidgetInterface"});
+  RecordCatalogueClass<ScrollAreaWidgetImpl>(Id(kScrollAreaWidgetClassId), Id(kWidgetClassesRegistry));
 }
 
 void RecordWidgetScrollbarImpl() {
-  RecordUnitDependencies("widget_scrollbar_impl");
+  RecordUnitDependencies("widget_scrollbar_impl", {"ScrollSliderWidgetInterface", "CustomButtonWidgetInterface"});
+  RecordCatalogueClass<ScrollbarWidgetImpl>(Id(kScrollbarWidgetClassId), Id(kWidgetClassesRegistry));
 }
 
 void RecordWidgetScrollsliderImpl() {
-  RecordUnitDependencies("widget_scrollslider_impl");
+  RecordUnitDependencies("widget_scrollslider_impl", {"ScrollAreaWidgetInterface", "ScrollbarWidgetInterface"});
+  RecordCatalogueClass<ScrollSliderWidgetImpl>(Id(kScrollSliderWidgetClassId), Id(kWidgetClassesRegistry));
 }
 
 void RecordWidgetTableImpl() {

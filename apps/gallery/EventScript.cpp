@@ -73,10 +73,17 @@ Result<ScriptStep> ParseLine(const std::string& line) {
     const EVENT type = verb == "press" ? EVENT::BUTTON_DOWN : verb == "release" ? EVENT::BUTTON_UP : EVENT::BUTTON_DRAG;
     step.event = MakeMouseEvent(type, position, button, MODIFIER::NONE, type == EVENT::BUTTON_DRAG ? 0 : 1);
   } else if (verb == "scroll") {
+    // One wheel notch in a direction.
+    static const std::unordered_map<std::string, Vector2d> kNotches = {
+        {"up", {0.0, kScrollPixelsPerWheelNotch}},
+        {"down", {0.0, -kScrollPixelsPerWheelNotch}},
+        {"left", {kScrollPixelsPerWheelNotch, 0.0}},
+        {"right", {-kScrollPixelsPerWheelNotch, 0.0}}};
     std::string direction;
     in >> direction;
-    if (direction != "up" && direction != "down") return IllegalArgumentError("scroll needs up or down");
-    step.event = MakeScrollEvent(position, direction == "up" ? SCROLL_DIRECTION::UP : SCROLL_DIRECTION::DOWN);
+    auto notch = kNotches.find(direction);
+    if (notch == kNotches.end()) return IllegalArgumentError("scroll needs up, down, left or right");
+    step.event = MakeScrollEvent(position, notch->second);
   } else {
     return IllegalArgumentError("unknown verb '" + verb + "'");
   }

@@ -2,6 +2,7 @@
 #include <string>
 
 #include "apps/gallery/Gallery.h"
+#include "apps/gallery/ScrollPage.h"
 #include "host/core/ClassRegistry.h"
 #include "host/ui/WidgetBase.h"
 #include "host/core/AppFolders.h"
@@ -260,6 +261,7 @@ const std::vector<GalleryPage>& GetGalleryPages() {
        "0.0 key r\n"
        "0.1 shot right_to_left\n"
        "0.2 key r\n"},
+      {"scroll", "Scroll", &BuildScrollPage, kScrollPageScript},
   };
   return pages;
 }

@@ -45,8 +45,8 @@ Result<bool> EventDriver::KeyPress(Int32 key, Int modifiers) {
 
 Result<bool> EventDriver::Type(const String& utf8) { return Send(MakeTextEvent(utf8)); }
 
-Result<bool> EventDriver::Scroll(Vector2d position, SCROLL_DIRECTION direction, Int modifiers) {
-  return Send(MakeScrollEvent(position, direction, modifiers));
+Result<bool> EventDriver::Scroll(Vector2d position, Vector2d scroll, Int modifiers) {
+  return Send(MakeScrollEvent(position, scroll, modifiers));
 }
 
 Vector2d EventDriver::CenterOf(const WidgetInterface& widget) {

@@ -24,7 +24,7 @@ class EventDriver {
   // Down then up; the result is the down's.
   [[nodiscard]] Result<bool> KeyPress(Int32 key, Int modifiers = MODIFIER::NONE);
   [[nodiscard]] Result<bool> Type(const String& utf8);
-  [[nodiscard]] Result<bool> Scroll(Vector2d position, SCROLL_DIRECTION direction, Int modifiers = MODIFIER::NONE);
+  [[nodiscard]] Result<bool> Scroll(Vector2d position, Vector2d scroll, Int modifiers = MODIFIER::NONE);
 
   static Vector2d CenterOf(const WidgetInterface& widget);
 

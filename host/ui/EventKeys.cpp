@@ -41,9 +41,8 @@ Result<Int> EventReader::GetClicks() const { return event_.Get<Int>(EventKeys::C
 
 Result<String> EventReader::GetText() const { return event_.Get<String>(EventKeys::UnicodeText(), String()); }
 
-Result<SCROLL_DIRECTION> EventReader::GetScrollDirection() const {
-  ZV_TRY_ASSIGN(Int direction, event_.Get<Int>(EventKeys::ScrollDirection(), 0));
-  return static_cast<SCROLL_DIRECTION>(direction);
+Result<Vector2d> EventReader::GetScrollVector() const {
+  return event_.Get<Vector2d>(EventKeys::ScrollDirection(), Vector2d{});
 }
 
 DataDictionary MakeMouseEvent(EVENT type, Vector2d position, Int buttonState, Int modifiers, Int clicks) {
@@ -71,11 +70,11 @@ DataDictionary MakeTextEvent(const String& utf8) {
   return event;
 }
 
-DataDictionary MakeScrollEvent(Vector2d position, SCROLL_DIRECTION direction, Int modifiers) {
+DataDictionary MakeScrollEvent(Vector2d position, Vector2d scroll, Int modifiers) {
   DataDictionary event;
   event.Set(EventKeys::EventType(), static_cast<Int32>(EVENT::SCROLL));
   event.Set(EventKeys::Position(), position);
-  event.Set(EventKeys::ScrollDirection(), static_cast<Int32>(direction));
+  event.Set(EventKeys::ScrollDirection(), scroll);
   event.Set(EventKeys::ModifierState(), modifiers);
   return event;
 }

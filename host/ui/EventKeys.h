@@ -15,10 +15,15 @@ const Id& DoubleClick();    // "net.zarvo.ui.message.doubleclick", Bool
 const Id& Key();            // "net.zarvo.ui.message.key", Int32
 const Id& ModifierState();  // "net.zarvo.ui.message.modifierstate", Int MODIFIER flags
 const Id& UnicodeText();    // "net.zarvo.ui.message.unicodetext", String (UTF-8)
-const Id& ScrollDirection();  // "net.zarvo.ui.message.scrolldirection", Int32 SCROLL_DIRECTION
+const Id& ScrollDirection();  // "net.zarvo.ui.message.scrolldirection", Vector2d scroll vector (below)
 const Id& Timestamp();      // "net.zarvo.ui.message.timestamp", Float seconds
 const Id& Pressure();       // "net.zarvo.ui.message.pressure", Float 0..1
 }  // namespace EventKeys
+
+// A SCROLL event's scroll vector says how far, in pixels, the content under the pointer follows
+// the wheel: y > 0 when the wheel turns up (away from the user), x > 0 when it turns left. One
+// notch of a mouse wheel is this far, about three lines of text.
+constexpr Float kScrollPixelsPerWheelNotch = 40.0;
 
 // Reads an event record with the absent-key defaults every handler shares: an absent record
 // reads as the empty dictionary, an absent key as 0. A key of the wrong type is an error.
@@ -34,7 +39,7 @@ class EventReader {
   [[nodiscard]] Result<Int32> GetKey() const;
   [[nodiscard]] Result<Int> GetClicks() const;
   [[nodiscard]] Result<String> GetText() const;
-  [[nodiscard]] Result<SCROLL_DIRECTION> GetScrollDirection() const;
+  [[nodiscard]] Result<Vector2d> GetScrollVector() const;
   const DataDictionary& GetRecord() const noexcept { return event_; }
 
  private:
@@ -46,6 +51,6 @@ DataDictionary MakeMouseEvent(EVENT type, Vector2d position, Int buttonState = B
                               Int modifiers = MODIFIER::NONE, Int clicks = 0);
 DataDictionary MakeKeyEvent(EVENT type, Int32 key, Int modifiers = MODIFIER::NONE);
 DataDictionary MakeTextEvent(const String& utf8);
-DataDictionary MakeScrollEvent(Vector2d position, SCROLL_DIRECTION direction, Int modifiers = MODIFIER::NONE);
+DataDictionary MakeScrollEvent(Vector2d position, Vector2d scroll, Int modifiers = MODIFIER::NONE);
 
 }  // namespace zarvo

@@ -76,9 +76,6 @@ constexpr Int32 CAPSLOCK = 0xF193;
 constexpr Int32 F1 = 0xF1A1;  // F1..F12 follow in order
 }  // namespace KEY
 
-// Scroll directions carried by SCROLL events.
-enum class SCROLL_DIRECTION : int32_t { UP = 0, DOWN = 1, LEFT = 2, RIGHT = 3 };
-
 constexpr int DirectionIndex(WIDGET_DIRECTION direction) { return direction == WIDGET_DIRECTION::HORIZONTAL ? 0 : 1; }
 
 }  // namespace zarvo

@@ -144,6 +144,14 @@ Result<void> CellWidgetImpl::LayoutPass1() {
              contentSize.y;
   }
   ZV_TRY(SetLocalSize(size.x, size.y));
+  // Content the cell does not measure (a scroll area's) changes size without the cell changing
+  // its own; the container, which may depend on it, is told directly.
+  const bool unmeasured =
+      content->GetSizeMode(kHorizontal) == WIDGET_SIZE::INFINITE || content->GetSizeMode(kVertical) == WIDGET_SIZE::INFINITE;
+  if (unmeasured && !(contentSize == unmeasuredContentSize_)) {
+    unmeasuredContentSize_ = contentSize;
+    if (WidgetInterface* parent = GetParentWidget()) parent->RequestLayout();
+  }
   measuredSize_ = GetLocalPixSize();
   hasMeasuredSize_ = true;
   return Ok();

@@ -62,6 +62,7 @@ class CellWidgetImpl : public WidgetBase, public virtual CellWidgetInterface {
   CanvasUnitValue padding_[4] = {CanvasUnitValue::Fon(0.0), CanvasUnitValue::Fon(0.0), CanvasUnitValue::Fon(0.0),
                                  CanvasUnitValue::Fon(0.0)};
   Vector2d measuredSize_;
+  Vector2d unmeasuredContentSize_;  // the INFINITE content's size the container last heard of
   bool hasMeasuredSize_ = false;
 };
 

@@ -169,23 +169,31 @@ TEST(SdlEventTranslationTest, ButtonsCarryTheirFlagClicksAndDoubleClick) {
   EXPECT_EQ(state.pointer, (Vector2d{7, 8}));
 }
 
-TEST(SdlEventTranslationTest, WheelSendsOneScrollPerNotchAndHonoursFlippedDevices) {
+TEST(SdlEventTranslationTest, WheelSendsOneScrollVectorPerAxisAndHonoursFlippedDevices) {
+  constexpr Float kNotch = kScrollPixelsPerWheelNotch;
   SdlInputState state;
   std::vector<DataDictionary> up = TranslateSdlEvent(Wheel(0, 2), state);
-  ASSERT_EQ(up.size(), 2u);
+  ASSERT_EQ(up.size(), 1u);
   EXPECT_EQ(TypeOf(up[0]), EVENT::SCROLL);
-  EXPECT_EQ(*EventReader(&up[0]).GetScrollDirection(), SCROLL_DIRECTION::UP);
+  EXPECT_EQ(*EventReader(&up[0]).GetScrollVector(), (Vector2d{0, 2 * kNotch})) << "the content follows the wheel up";
   EXPECT_EQ(*EventReader(&up[0]).GetPosition(), (Vector2d{30, 40}));
 
   std::vector<DataDictionary> flipped = TranslateSdlEvent(Wheel(0, 1, SDL_MOUSEWHEEL_FLIPPED), state);
   ASSERT_EQ(flipped.size(), 1u);
-  EXPECT_EQ(*EventReader(&flipped[0]).GetScrollDirection(), SCROLL_DIRECTION::DOWN);
+  EXPECT_EQ(*EventReader(&flipped[0]).GetScrollVector(), (Vector2d{0, -kNotch}));
 
   std::vector<DataDictionary> sideways = TranslateSdlEvent(Wheel(-1, 0), state);
   ASSERT_EQ(sideways.size(), 1u);
-  EXPECT_EQ(*EventReader(&sideways[0]).GetScrollDirection(), SCROLL_DIRECTION::LEFT);
+  EXPECT_EQ(*EventReader(&sideways[0]).GetScrollVector(), (Vector2d{kNotch, 0})) << "turned left, content goes right";
 
-  EXPECT_EQ(TranslateSdlEvent(Wheel(0, 1000), state).size(), static_cast<size_t>(kMaxScrollEventsPerWheelEvent));
+  std::vector<DataDictionary> both = TranslateSdlEvent(Wheel(1, -1), state);
+  ASSERT_EQ(both.size(), 2u) << "one event per axis, so that each scrolls along its own";
+  EXPECT_EQ(*EventReader(&both[0]).GetScrollVector(), (Vector2d{0, -kNotch}));
+  EXPECT_EQ(*EventReader(&both[1]).GetScrollVector(), (Vector2d{-kNotch, 0}));
+
+  std::vector<DataDictionary> huge = TranslateSdlEvent(Wheel(0, 1000), state);
+  ASSERT_EQ(huge.size(), 1u);
+  EXPECT_EQ(EventReader(&huge[0]).GetScrollVector()->y, kMaxWheelNotchesPerEvent * kNotch);
   EXPECT_TRUE(TranslateSdlEvent(Wheel(0, 0), state).empty());
 }
 

@@ -420,7 +420,7 @@ TEST_F(SdlWindowTest, TextWheelAndLeavingArriveAsHostEvents) {
   Button(4, false);
   ASSERT_TRUE(PumpUntil([&] {
     return SawEvent([](const EventReader& e) {
-      return *e.GetType() == EVENT::SCROLL && *e.GetScrollDirection() == SCROLL_DIRECTION::UP &&
+      return *e.GetType() == EVENT::SCROLL && e.GetScrollVector()->y > 0.0 &&
              *e.GetPosition() == Vector2d{50, 50};
     });
   }));

@@ -75,15 +75,15 @@ Vector2d Scaled(Sint32 x, Sint32 y, Float scale) {
   return {static_cast<Float>(x) * scale, static_cast<Float>(y) * scale};
 }
 
-void AddScroll(std::vector<DataDictionary>& out, const SDL_Event& event, const SdlInputState& state, int amount,
-               SCROLL_DIRECTION positive, SCROLL_DIRECTION negative) {
-  const int count = std::min(std::abs(amount), kMaxScrollEventsPerWheelEvent);
-  for (int i = 0; i < count; ++i) {
-    DataDictionary record =
-        MakeScrollEvent(state.pointer, amount > 0 ? positive : negative, TranslateSdlModifiers(state.keyModifiers));
-    Stamp(record, event);
-    out.push_back(std::move(record));
-  }
+// One SCROLL for the notches turned along one axis; `unit` is the scroll vector of one notch.
+void AddScroll(std::vector<DataDictionary>& out, const SDL_Event& event, const SdlInputState& state, int notches,
+               Vector2d unit) {
+  if (notches == 0) return;
+  const Float count = std::clamp(notches, -kMaxWheelNotchesPerEvent, kMaxWheelNotchesPerEvent);
+  DataDictionary record =
+      MakeScrollEvent(state.pointer, {unit.x * count, unit.y * count}, TranslateSdlModifiers(state.keyModifiers));
+  Stamp(record, event);
+  out.push_back(std::move(record));
 }
 
 // The sequence at the start of `text`: its length and whether it is well-formed. An ill-formed
@@ -225,8 +225,10 @@ std::vector<DataDictionary> TranslateSdlEvent(const SDL_Event& event, SdlInputSt
     case SDL_MOUSEWHEEL: {
       state.pointer = Scaled(event.wheel.mouseX, event.wheel.mouseY, state.pixelScale);
       const int flip = event.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -1 : 1;
-      AddScroll(out, event, state, event.wheel.y * flip, SCROLL_DIRECTION::UP, SCROLL_DIRECTION::DOWN);
-      AddScroll(out, event, state, event.wheel.x * flip, SCROLL_DIRECTION::RIGHT, SCROLL_DIRECTION::LEFT);
+      // SDL counts a wheel turned up and to the right as positive; the content follows up and
+      // to the left.
+      AddScroll(out, event, state, event.wheel.y * flip, {0.0, kScrollPixelsPerWheelNotch});
+      AddScroll(out, event, state, event.wheel.x * flip, {-kScrollPixelsPerWheelNotch, 0.0});
       return out;  // stamped already
     }
     case SDL_KEYDOWN:

@@ -35,8 +35,9 @@ Int TranslateSdlButtonMask(Uint32 mask);
 // overlong sequences, surrogates, code points above U+10FFFF) becomes U+FFFD.
 String SanitizeUtf8(std::string_view text);
 
-// A wheel turned by several notches at once sends one SCROLL per notch, up to this many.
-constexpr int kMaxScrollEventsPerWheelEvent = 8;
+// A wheel turned by several notches at once sends one SCROLL per axis, as far as this many
+// notches at most.
+constexpr int kMaxWheelNotchesPerEvent = 8;
 
 // What one window knows besides the SDL event. Events without a position (entering, leaving)
 // use the pointer's last position; pointer events carry no modifiers of their own, so the
