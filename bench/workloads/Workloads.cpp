@@ -10,6 +10,7 @@
 #include "source/interfaces/CellWidgetInterface.h"
 #include "source/interfaces/FlexBoxWidgetInterface.h"
 #include "source/interfaces/FrameWidgetInterface.h"
+#include "source/interfaces/ScrollAreaWidgetInterface.h"
 #include "source/interfaces/TableWidgetInterface.h"
 #include "source/interfaces/TextWidgetInterface.h"
 
@@ -119,9 +120,12 @@ struct ButtonWindow {
   std::vector<ButtonWidgetRef> buttons;
 };
 
-// Fills `window` (made when empty) with a table of buttons, each holding a text "B<i>", then
-// lays it out and draws it.
-Result<ButtonWindow> MakeButtonWindow(Int columns, Int rows, Ref<AppWindow> window = Ref<AppWindow>()) {
+enum class Holder { kWindow, kScrollArea };
+
+// Fills `window` (made when empty) with a table of buttons, each holding a text "B<i>", either
+// directly or in a scroll area as large as the window, then lays it out and draws it.
+Result<ButtonWindow> MakeButtonWindow(Int columns, Int rows, Ref<AppWindow> window = Ref<AppWindow>(),
+                                      Holder holder = Holder::kWindow) {
   ButtonWindow result;
   if (window) {
     result.window = std::move(window);
@@ -140,7 +144,17 @@ Result<ButtonWindow> MakeButtonWindow(Int columns, Int rows, Ref<AppWindow> wind
     ZV_TRY(cell->InsertChildLast(button));
     result.buttons.push_back(button);
   }
-  ZV_TRY(result.window->GetAppWidget()->InsertChildLast(result.table));
+  if (holder == Holder::kWindow) {
+    ZV_TRY(result.window->GetAppWidget()->InsertChildLast(result.table));
+  } else {
+    ZV_TRY_ASSIGN(ScrollAreaWidgetRef area, CreateObject<ScrollAreaWidgetInterface>(Id(kScrollAreaWidgetClassId)));
+    ZV_TRY(area->CreateLayout());
+    for (WIDGET_DIRECTION d : {WIDGET_DIRECTION::HORIZONTAL, WIDGET_DIRECTION::VERTICAL}) {
+      area->SetInheritParentSize(true, d);
+    }
+    ZV_TRY(result.window->GetAppWidget()->InsertChildLast(area));
+    ZV_TRY(area->SetWidgetToBeScrolled(result.table));
+  }
   ZV_TRY(result.window->Update());
   return result;
 }
@@ -160,12 +174,13 @@ Result<Prepared> PrepareRender(int64_t) {
   return prepared;
 }
 
-Result<Prepared> PrepareRenderOne(Int columns, Int rows) {
-  ZV_TRY_ASSIGN(ButtonWindow setup, MakeButtonWindow(columns, rows));
+Result<Prepared> PrepareRenderOne(Int columns, Int rows, Holder holder) {
+  ZV_TRY_ASSIGN(ButtonWindow setup, MakeButtonWindow(columns, rows, Ref<AppWindow>(), holder));
   Prepared prepared;
   prepared.items = 1;
   auto window = setup.window;
-  ButtonWidgetRef button = setup.buttons[setup.buttons.size() / 2];
+  // A button in view: the middle of the window's grid, or the scroll area's first rows.
+  ButtonWidgetRef button = setup.buttons[holder == Holder::kWindow ? setup.buttons.size() / 2 : columns * 3 + 5];
   auto flip = std::make_shared<bool>(false);
   prepared.run = [window, button, flip]() -> Result<void> {
     *flip = !*flip;
@@ -254,8 +269,9 @@ const std::vector<WorkloadDefinition>& GetWorkloads() {
       {"grid", {32, 100, 200}, &PrepareGrid},
       {"flow", {1000, 10000, 100000}, &PrepareFlow},
       {"render", {500}, &PrepareRender},
-      {"render_one", {500}, [](int64_t) { return PrepareRenderOne(kRenderColumns, kRenderRows); }},
-      {"render_one_10k", {10000}, [](int64_t n) { return PrepareRenderOne(100, (n + 99) / 100); }},
+      {"render_one", {500}, [](int64_t) { return PrepareRenderOne(kRenderColumns, kRenderRows, Holder::kWindow); }},
+      {"render_one_10k", {10000},
+       [](int64_t n) { return PrepareRenderOne(100, (n + 99) / 100, Holder::kScrollArea); }},
       {"memory", {10000}, &PrepareMemory},
       {"build", {100}, &PrepareBuild},
       {"hit", {100}, &PrepareHit},
