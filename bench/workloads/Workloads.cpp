@@ -105,10 +105,11 @@ Result<Prepared> PrepareFlow(int64_t n) {
   const Vector2d settled = last->GetLocalPosition();
   Prepared prepared;
   prepared.items = n;
+  // The flexbox's own layout is invalidated, as a change of its width or fill order does: it
+  // places every item again, while the items, whose own inputs did not change, keep their sizes.
   prepared.run = [window, flex]() -> Result<void> {
-    AppWidgetInterface* app = window->GetAppWidget();
-    app->InvalidateLayout(flex.Get());
-    return app->ComputeLayout();
+    flex->RequestLayout();
+    return window->GetAppWidget()->ComputeLayout();
   };
   prepared.check = [last, settled] { return last->GetLocalPosition() == settled && settled.y > 0.0; };
   return prepared;

@@ -59,20 +59,15 @@ Result<void> AppWidget::ComputeLayout() {
 
 void AppWidget::InvalidateLayout(WidgetInterface* root) {
   if (!root) return;
+  // The next layout walk passes the mark down as it goes, so invalidating a large subtree
+  // costs no walk of its own.
   WidgetBase* top = Base(root);
-  // Iterative preorder walk: the subtree may be deep and large.
-  for (WidgetBase* widget = top; widget;) {
-    widget->SetLayoutFlag(kLayoutDirty | kDescendantDirty);
-    if (WidgetBase* child = widget->FirstChildBase()) {
-      widget = child;
-      continue;
-    }
-    while (widget != top && !widget->NextBase()) widget = widget->ParentBase();
-    widget = widget == top ? nullptr : widget->NextBase();
-  }
+  top->SetLayoutFlag(kLayoutDirty | kDescendantDirty | kSubtreeDirty);
   top->MarkAncestorsDirty();
   ScheduleUpdate();
 }
+
+Float AppWidget::GetCanvasRemBase() const { return canvas_ ? canvas_->GetRemBase() : kDefaultRemBase; }
 
 Result<void> AppWidget::ComputePartialLayout(WidgetInterface* root) {
   if (!root) return NullReferenceError("No widget to lay out");
@@ -117,13 +112,15 @@ Result<void> AppWidget::Measure(WidgetBase* widget) {
   if (widget->Has(kLayoutDirty)) ZV_TRY(widget->LayoutBegin());
   bool childResized = false;
   if (widget->Has(kDescendantDirty)) {
+    const bool subtree = widget->Has(kSubtreeDirty);
     for (WidgetBase* child = widget->FirstChildBase(); child; child = child->NextBase()) {
+      if (subtree) child->SetLayoutFlag(kLayoutDirty | kDescendantDirty | kSubtreeDirty);
       if (!child->Has(kVisitFlags) && child->IsLayoutCreated()) continue;
       ZV_TRY(Measure(child));
       childResized = childResized || child->Has(kSizeChanged | kGeometryChanged);
     }
   }
-  if (childResized) widget->SetLayoutFlag(kLayoutDirty);
+  if (childResized) widget->SetLayoutFlag(kLayoutDirty | kChildGeometryChanged);
   if (widget->Has(kLayoutDirty)) ZV_TRY(widget->LayoutPass1());
   return Ok();
 }
@@ -149,14 +146,21 @@ Result<void> AppWidget::Place(WidgetBase* widget, WidgetBase* parent, const Matr
   if (widget->Has(kGeometryChanged) && canvas_ && widget->GetLocalVisibility()) {
     canvas_->RequestRedrawArea(matrix.TransformRect(widget->GetLocalFrame()).Inflate(kDrawMargin));
   }
-  for (WidgetBase* child = widget->FirstChildBase(); child; child = child->NextBase()) {
-    if (child->Has(kVisitFlags)) ZV_TRY(Place(child, widget, matrix));
+  // Children that asked for layout, or were moved or resized by the pass above, marked this
+  // widget: a container of thousands that changed nothing below is not looked through.
+  if (widget->Has(kDescendantDirty)) {
+    for (WidgetBase* child = widget->FirstChildBase(); child; child = child->NextBase()) {
+      if (child->Has(kVisitFlags)) ZV_TRY(Place(child, widget, matrix));
+    }
   }
   if (laidOut || widget->Has(kSizeChanged)) {
+    widget->ClearLayoutFlags();
     ZV_TRY(widget->LayoutPass3());
     // A late correction (a clamped scroll position) moves children that were placed already.
-    for (WidgetBase* child = widget->FirstChildBase(); child; child = child->NextBase()) {
-      if (child->Has(kGeometryChanged)) ZV_TRY(Place(child, widget, matrix));
+    if (widget->Has(kDescendantDirty)) {
+      for (WidgetBase* child = widget->FirstChildBase(); child; child = child->NextBase()) {
+        if (child->Has(kGeometryChanged)) ZV_TRY(Place(child, widget, matrix));
+      }
     }
   }
   ZV_TRY(widget->LayoutEnd());

@@ -28,6 +28,7 @@ class AppWidget final : public WidgetBase, public virtual AppWidgetInterface {
   bool IsUpdatePending() const { return updatePending_; }
   AppWindowInterface* GetOwnerWindow() const override { return window_; }
   CanvasInterface* GetCanvas() const override { return canvas_; }
+  Float GetCanvasRemBase() const override;
   // The window is going away: nothing may reach it any more.
   void Detach();
 

@@ -23,6 +23,9 @@ class AppWidgetInterface : public virtual WidgetInterface {
   // Asks the window for an update (layout and drawing) at the next turn of its loop.
   virtual void ScheduleUpdate() = 0;
   virtual AppWindowInterface* GetOwnerWindow() const = 0;
+  // The canvas's pixels per REM (the default when there is no canvas), asked for by every
+  // length conversion of every widget.
+  virtual Float GetCanvasRemBase() const = 0;
 
   // Entry for input: routes an event record to the widgets. True when a widget consumed it.
   [[nodiscard]] virtual Result<bool> DispatchEvent(const DataDictionary& event) = 0;

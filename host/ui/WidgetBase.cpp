@@ -89,8 +89,8 @@ WidgetBase::Extras& WidgetBase::GetExtras() {
 }
 
 Float WidgetBase::GetRemBase() const {
-  const CanvasInterface* canvas = GetCanvas();
-  return canvas ? canvas->GetRemBase() : kDefaultRemBase;
+  // The app widget's own base is its canvas's too.
+  return appWidget_ ? appWidget_->GetCanvasRemBase() : kDefaultRemBase;
 }
 
 // ---- redraw and layout requests -------------------------------------------------------------
@@ -136,9 +136,14 @@ void WidgetBase::NoteGeometryChange(bool sizeChanged) {
   }
   flags_ |= kGeometryChanged;
   if (sizeChanged) flags_ |= kSizeChanged;
-  if (appWidget_ && appWidget_->IsLayoutRunning()) return;
+  if (appWidget_ && appWidget_->IsLayoutRunning()) {
+    // The placing walk then visits this child; it looks only below widgets that say so.
+    if (parentBase_) parentBase_->flags_ |= kDescendantDirty;
+    return;
+  }
   // Outside a layout run the parent must measure and place again, and so must this widget's
   // children when the size changed.
+  if (parentBase_) parentBase_->flags_ |= kChildGeometryChanged;
   if (WidgetInterface* parent = GetParentWidget()) {
     parent->RequestLayout();
   }

@@ -213,9 +213,14 @@ class WidgetBase : public virtual WidgetInterface {
     kGeometryChanged = 1u << 16,   // size or position changed since the last layout walk
     kSizeChanged = 1u << 17,       // size changed: children must be placed again
     kPlacesChildren = 1u << 18,    // a container that sizes its children itself
+    kSubtreeDirty = 1u << 19,      // every widget below is dirty too; the walk passes it down
+    kChildGeometryChanged = 1u << 20,  // a child was resized or moved other than by this widget
   };
   bool Has(uint32_t flag) const noexcept { return (flags_ & flag) != 0; }
-  void ClearLayoutFlags() noexcept { flags_ &= ~(kLayoutDirty | kDescendantDirty | kGeometryChanged | kSizeChanged); }
+  void ClearLayoutFlags() noexcept {
+    flags_ &= ~(kLayoutDirty | kDescendantDirty | kSubtreeDirty | kGeometryChanged | kSizeChanged |
+                kChildGeometryChanged);
+  }
   void SetLayoutFlag(uint32_t flag) noexcept { flags_ |= flag; }
   void ClearSwitchRequest() noexcept { flags_ &= ~kSwitchRequested; }
   void MarkLayoutCreated() noexcept { flags_ |= kLayoutCreated; }

@@ -206,10 +206,11 @@ namespace {
 // The size glyphs are made at: the font's size on the canvas, not scaled by the transform,
 // and never below the minimal global size. A NaN or negative size is a mistake the minimum
 // must not hide, so it is passed on for the handle to refuse.
-Float EffectiveFontSize(const WidgetBase& widget, CanvasUnitValue size, CanvasUnitValue minimal) {
+Float EffectiveFontSize(const WidgetBase& widget, CanvasUnitValue size, CanvasUnitValue minimal,
+                        const Matrix2d& global) {
   const Float localSize = widget.ToPixels(size);
   if (!(localSize >= 0.0)) return localSize;
-  return std::max(widget.LocalToGlobalSize({0.0, localSize}).y, widget.ToPixels(minimal));
+  return std::max(global.TransformVector({0.0, localSize}).y, widget.ToPixels(minimal));
 }
 }  // namespace
 
@@ -217,14 +218,14 @@ Result<FontHandleRef> TextWidgetImpl::CreateEffectiveFont() const {
   CanvasInterface* canvas = GetCanvas();
   if (!canvas) return FontHandleRef();
   FontDescription effective = font_;
-  effective.size = CanvasUnitValue::Pix(EffectiveFontSize(*this, font_.size, minimalGlobalFontSize_));
+  effective.size = CanvasUnitValue::Pix(EffectiveFontSize(*this, font_.size, minimalGlobalFontSize_, GetGlobalMatrix()));
   return canvas->CreateFontHandle(effective);
 }
 
-Result<const FontHandle*> TextWidgetImpl::EffectiveFont() {
+Result<const FontHandle*> TextWidgetImpl::EffectiveFont(const Matrix2d& global) {
   CanvasInterface* canvas = GetCanvas();
   if (!canvas) return static_cast<const FontHandle*>(nullptr);
-  const Float size = EffectiveFontSize(*this, font_.size, minimalGlobalFontSize_);
+  const Float size = EffectiveFontSize(*this, font_.size, minimalGlobalFontSize_, global);
   if (measured_.font && measured_.requestedSize == size) return measured_.font.get();
   FontDescription effective = font_;
   effective.size = CanvasUnitValue::Pix(size);
@@ -246,9 +247,10 @@ Vector2d TextWidgetImpl::MeasureLine(const FontHandle& font) {
 
 Result<void> TextWidgetImpl::LayoutBegin() {
   ZV_TRY(WidgetBase::LayoutBegin());
-  ZV_TRY_ASSIGN(const FontHandle* font, EffectiveFont());
+  const Matrix2d global = GetGlobalMatrix();
+  ZV_TRY_ASSIGN(const FontHandle* font, EffectiveFont(global));
   if (!font) return Ok();
-  const Matrix2d toLocal = GetGlobalInverseMatrix();
+  const Matrix2d toLocal = global.Inverse();
   if (wrapMode_ == WRAP_MODE::NONE) {
     if (shaped_) shaped_->layout = TextLinesLayout();
     const Vector2d size = toLocal.TransformVector(MeasureLine(*font));
@@ -285,13 +287,14 @@ ALIGNMENT TextWidgetImpl::GetEffectiveHorizontalAlignment() const {
 Result<void> TextWidgetImpl::DrawContent(const ColorA& color) {
   CanvasInterface* canvas = GetCanvas();
   if (!canvas) return Ok();
-  ZV_TRY_ASSIGN(const FontHandle* font, EffectiveFont());
+  const Matrix2d global = GetGlobalMatrix();
+  ZV_TRY_ASSIGN(const FontHandle* font, EffectiveFont(global));
   if (!font) return Ok();
   if (wrapMode_ != WRAP_MODE::NONE) {
     for (const TextLine& line : GetLaidOutLines()) ZV_TRY(canvas->DrawText(line.text, *font, {0.0, line.offset}, color));
     return Ok();
   }
-  const Matrix2d toLocal = GetGlobalInverseMatrix();
+  const Matrix2d toLocal = global.Inverse();
   const Vector2d size = GetLocalPixSize();
   if (clampMode_ == CLAMP_MODE::NONE) {
     const Vector2d extent = toLocal.TransformVector(MeasureLine(*font));

@@ -86,7 +86,7 @@ class TextWidgetImpl : public WidgetBase, public virtual TextWidgetInterface {
   ALIGNMENT GetEffectiveHorizontalAlignment() const;
   const String& Clamp(const FontHandle& font, Float width, const Matrix2d& toLocal);
   // The effective font, kept while the font and its size on the canvas stay the same.
-  [[nodiscard]] Result<const FontHandle*> EffectiveFont();
+  [[nodiscard]] Result<const FontHandle*> EffectiveFont(const Matrix2d& global);
   // The one-line extents of the text in global pixels, measured once per text and font.
   Vector2d MeasureLine(const FontHandle& font);
   struct Shaped;

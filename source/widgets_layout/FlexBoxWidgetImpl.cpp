@@ -150,6 +150,7 @@ Result<void> FlexBoxWidgetImpl::CollectItems() {
     }
     sizes_.resize(items_.size());
     positions_.resize(items_.size());
+    nextPositions_.resize(items_.size());
     lines_.resize(items_.size());
   } catch (const std::bad_alloc&) {
     items_.clear();
@@ -157,6 +158,7 @@ Result<void> FlexBoxWidgetImpl::CollectItems() {
     return OutOfMemoryError();
   }
   itemsStale_ = false;
+  cellsMatchScratch_ = false;
   return Ok();
 }
 
@@ -168,26 +170,34 @@ Result<void> FlexBoxWidgetImpl::LayoutPass2() {
   if (itemsStale_) ZV_TRY(CollectItems());
 
   const size_t count = items_.size();
+  // A cell that changed size or was moved by someone else makes the scratch stale: every
+  // cell is read and placed again.
+  const bool refresh = !cellsMatchScratch_ || Has(kChildGeometryChanged);
   // Culling trusts the placement only when every cell's frame is exactly what was placed.
   bool framesMatch = true;
-  for (size_t i = 0; i < count; ++i) {
-    const Item& item = items_[i];
-    if (item.isCell) {
-      sizes_[i] = item.widget->GetLocalPixSize();
-      framesMatch = framesMatch && item.widget->GetLocalScale() == kUnscaled;
-    } else {
-      sizes_[i] = Vector2d{};
+  if (refresh) {
+    for (size_t i = 0; i < count; ++i) {
+      const Item& item = items_[i];
+      if (item.isCell) {
+        sizes_[i] = item.widget->GetLocalPixSize();
+        framesMatch = framesMatch && item.widget->GetLocalScale() == kUnscaled;
+      } else {
+        sizes_[i] = Vector2d{};
+      }
     }
   }
-  const FlexPlacementResult placed = PlaceFlexItems(layout, available, sizes_, positions_, lines_);
+  // Otherwise the cells are as the last placement left them, which matched.
+  const FlexPlacementResult placed = PlaceFlexItems(layout, available, sizes_, nextPositions_, lines_);
   for (size_t i = 0; i < count; ++i) {
     const Item& item = items_[i];
     if (!item.isCell) continue;
-    const Vector2d position = positions_[i];
+    const Vector2d position = nextPositions_[i];
     // The host refuses positions that are not finite, so such a cell stays where it was.
     framesMatch = framesMatch && std::isfinite(position.x) && std::isfinite(position.y);
-    item.widget->SetLocalPosition(position);
+    if (refresh || !(position == positions_[i])) item.widget->SetLocalPosition(position);
   }
+  positions_.swap(nextPositions_);
+  cellsMatchScratch_ = framesMatch;
   lineCount_ = placed.lineCount;
   placedLayout_ = layout;
   placementCurrent_ = framesMatch;

@@ -60,10 +60,14 @@ class FlexBoxWidgetImpl : public WidgetBase, public virtual FlexBoxWidgetInterfa
   std::vector<uint32_t> freeItems_;  // indexes of the children that are not cells
   std::vector<Vector2d> sizes_;
   std::vector<Vector2d> positions_;
+  std::vector<Vector2d> nextPositions_;  // the placement being made, compared with the last one
   std::vector<FlexLine> lines_;
   size_t lineCount_ = 0;
   FLEXBOX_LAYOUT placedLayout_ = FLEXBOX_LAYOUT::LEFT_RIGHT_TOP_BOTTOM;
   bool itemsStale_ = true;
+  // sizes_ and positions_ are what the cells have: a placement that only moves what moved
+  // reads and writes no cell that stays where it is.
+  bool cellsMatchScratch_ = false;
   // The last placement still describes where the children are.
   bool placementCurrent_ = false;
 };

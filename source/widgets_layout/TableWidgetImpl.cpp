@@ -37,7 +37,7 @@ const Id& CellClassId() {
   return id;
 }
 
-LineSample SampleCell(const WidgetInterface& widget, const CellWidgetInterface& cell, WIDGET_DIRECTION direction,
+LineSample SampleCell(const WidgetBase& widget, const CellWidgetInterface& cell, WIDGET_DIRECTION direction,
                       Float size, Float remBase) {
   LineSample sample;
   sample.size = size;
@@ -110,7 +110,7 @@ Result<void> TableWidgetImpl::UpdateInternalCellMap() {
         } else {
           entry.cell = dynamic_cast<CellWidgetInterface*>(widget);
         }
-        if (entry.cell) entry.widget = widget;
+        if (entry.cell) entry.widget = widget->GetBase();
       }
       onlyCells = onlyCells && entry.cell;
     }
@@ -444,7 +444,7 @@ Result<void> TableWidgetImpl::LayoutPass1() {
   for (size_t y = 0; y < rows; ++y) {
     TableLine& row = lines_[kRows][y];
     for (size_t x = 0; x < columns; ++x, ++entry) {
-      WidgetInterface* widget = entry->widget;
+      WidgetBase* widget = entry->widget;
       if (!widget || !widget->GetLocalVisibility() || !widget->GetFirstChild()) continue;
       const CellWidgetImpl* impl = entry->impl;
       const Vector2d size = impl && impl->HasMeasuredSize() ? impl->GetMeasuredParentLocalSize()
@@ -520,7 +520,7 @@ Result<void> TableWidgetImpl::LayoutPass2() {
   for (size_t y = 0; y < rows; ++y) {
     const Float height = sizes_[kRows][y];
     for (size_t x = 0; x < columns; ++x, ++entry) {
-      WidgetInterface* widget = entry->widget;
+      WidgetBase* widget = entry->widget;
       if (!widget) continue;
       if (!widget->GetLocalVisibility()) {
         shifted = true;

@@ -66,7 +66,7 @@ class TableWidgetImpl : public WidgetBase, public virtual TableWidgetInterface {
   struct MapEntry {
     Ref<HierarchyObject> object;
     CellWidgetInterface* cell = nullptr;
-    WidgetInterface* widget = nullptr;
+    WidgetBase* widget = nullptr;
     CellWidgetImpl* impl = nullptr;
   };
 

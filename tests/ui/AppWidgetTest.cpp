@@ -111,6 +111,24 @@ TEST_F(AppWidgetTest, ARelayoutRevisitsOnlyWhatChangedAndWhatItTouches) {
   EXPECT_EQ(b_->GetLocalPosition(), (Vector2d{0, 15}));
 }
 
+TEST_F(AppWidgetTest, InvalidatingASubtreeLaysOutEveryWidgetInItAndNothingElse) {
+  ASSERT_TRUE(Update().IsOk());
+  log_.clear();
+  window_->GetAppWidget()->InvalidateLayout(root_.Get());
+  ASSERT_TRUE(Update().IsOk());
+  const std::vector<std::string> all = {"root.Begin", "a.Begin", "a.Pass1", "b.Begin", "b.Pass1",
+                                        "root.Pass1", "root.Pass2", "a.Pass2", "b.Pass2"};
+  EXPECT_EQ(log_, all);
+  log_.clear();
+  window_->GetAppWidget()->InvalidateLayout(b_.Get());
+  ASSERT_TRUE(Update().IsOk());
+  const std::vector<std::string> one = {"b.Begin", "b.Pass1", "b.Pass2"};
+  EXPECT_EQ(log_, one);
+  log_.clear();
+  ASSERT_TRUE(Update().IsOk());
+  EXPECT_TRUE(log_.empty()) << "the marks are gone after the run";
+}
+
 TEST_F(AppWidgetTest, PressCapturesThePointerAndUnconsumedEventsBubble) {
   ASSERT_TRUE(Update().IsOk());
   EventDriver driver(*window_);

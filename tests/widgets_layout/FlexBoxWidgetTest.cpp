@@ -177,6 +177,33 @@ TEST_F(FlexBoxWidgetTest, ForgottenCellsAreStillPlacedAndGrowingCellsRelayOut) {
   EXPECT_EQ(box_->GetLocalPixSize(), (Vector2d{100, 25}));
 }
 
+// A relayout reuses what it knows of the cells; each way a cell can change behind that
+// knowledge must still be seen.
+TEST_F(FlexBoxWidgetTest, ARelayoutSeesCellsThatWereMovedOrResizedBehindItsBack) {
+  Fill(box_, {{60, 10}, {30, 20}, {50, 10}});
+  Update();
+  const std::vector<Vector2d> placed = CellPositions();
+  ASSERT_EQ(placed, (std::vector<Vector2d>{{0, 0}, {60, 0}, {0, 20}}));
+
+  // Moved by hand: the next layout puts it back.
+  Cell(1)->SetLocalPosition({7, 7});
+  box_->RequestLayout();
+  Update();
+  EXPECT_EQ(CellPositions(), placed);
+
+  // Its content grows: the cells after it move on.
+  WidgetInterface* content = Cell(0)->GetFirstChildWidget();
+  ASSERT_TRUE(content);
+  ASSERT_TRUE(content->SetLocalSize(80.0, 10.0).IsOk());
+  Update();
+  EXPECT_EQ(CellPositions(), (std::vector<Vector2d>{{0, 0}, {0, 10}, {30, 10}}));
+
+  // Moved by hand again, with nothing else changed since: still put back.
+  Cell(2)->SetLocalPosition({1, 1});
+  Update();
+  EXPECT_EQ(Cell(2)->GetLocalPosition(), (Vector2d{30, 10}));
+}
+
 struct OrderCase {
   L layout;
   std::vector<Vector2d> sizes;
