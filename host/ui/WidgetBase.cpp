@@ -11,10 +11,6 @@
 
 namespace zarvo {
 
-namespace {
-constexpr ColorA kDefaultBorderColor{0.0, 0.0, 0.0, 1.0};
-}  // namespace
-
 struct WidgetBase::Extras {
   CanvasUnitValue minSize[2];
   CanvasUnitValue maxSize[2] = {CanvasUnitValue::Pix(HUGE_VAL), CanvasUnitValue::Pix(HUGE_VAL)};
@@ -23,7 +19,8 @@ struct WidgetBase::Extras {
   CanvasUnitValue borderLinewidth = CanvasUnitValue::Pix(kDefaultBorderLinewidth);
   std::shared_ptr<const StyleSheet> styleSheet;
   PresenterRef presenter;
-  ColorA borderColor = kDefaultBorderColor;
+  Vector2d scale{1.0, 1.0};
+  Float opacity = 1.0;
   Int lod = 0;
 };
 
@@ -79,7 +76,9 @@ WidgetBase::DrawnFrame WidgetBase::DrawnFrame::Enclosing(const Rect& frame) noex
           std::nextafter(static_cast<float>(frame.right), kUp), std::nextafter(static_cast<float>(frame.bottom), kUp)};
 }
 
-ColorA WidgetBase::GetBorderColor() const { return extras_ ? extras_->borderColor : kDefaultBorderColor; }
+Vector2d WidgetBase::GetExtraScale() const { return extras_->scale; }
+
+Float WidgetBase::GetExtraOpacity() const { return extras_->opacity; }
 
 Int WidgetBase::GetLOD() const { return extras_ ? extras_->lod : 0; }
 
@@ -238,18 +237,20 @@ Result<void> WidgetBase::SetLocalSize(Float width, Float height) {
 void WidgetBase::ReapplySizeConstraints() { (void)StoreSize(size_.width, size_.height); }
 
 void WidgetBase::SetLocalScale(Vector2d scale) {
-  if (scale == scale_) return;
+  if (scale == GetLocalScale()) return;
   if (!std::isfinite(scale.x) || !std::isfinite(scale.y)) return;
-  scale_ = scale;
+  GetExtras().scale = scale;
+  SetFlag(kScaled, !(scale == Vector2d{1.0, 1.0}));
   NoteGeometryChange(true);
 }
 
 Rect WidgetBase::GetGlobalFrame() const { return GetGlobalMatrix().TransformRect(GetLocalFrame()); }
 
 CanvasUnitSize WidgetBase::GetParentLocalSizeCUV() const {
+  const Vector2d scale = GetLocalScale();
   CanvasUnitSize out = size_;
-  out.width.value *= scale_.x;
-  out.height.value *= scale_.y;
+  out.width.value *= scale.x;
+  out.height.value *= scale.y;
   return out;
 }
 
@@ -289,7 +290,8 @@ ZV_SIZE_LIMIT_ACCESSORS(FixedSize, fixedSize, CanvasUnitValue::Pix(0.0))
 #undef ZV_SIZE_LIMIT_ACCESSORS
 
 Matrix2d WidgetBase::GetLocalMatrix() const {
-  return {scale_.x, 0.0, 0.0, scale_.y, position_.x, position_.y};
+  const Vector2d scale = GetLocalScale();
+  return {scale.x, 0.0, 0.0, scale.y, position_.x, position_.y};
 }
 
 Matrix2d WidgetBase::GetGlobalMatrix() const {
@@ -345,8 +347,9 @@ void WidgetBase::SetColor(const ColorA& color) {
 void WidgetBase::SetLocalOpacity(Float opacity) {
   if (std::isnan(opacity)) return;
   opacity = std::clamp(opacity, 0.0, 1.0);
-  if (opacity == opacity_) return;
-  opacity_ = opacity;
+  if (opacity == GetLocalOpacity()) return;
+  GetExtras().opacity = opacity;
+  SetFlag(kTranslucent, opacity < 1.0);
   Damage();
 }
 
@@ -385,8 +388,8 @@ void WidgetBase::SetBackgroundColor(const ColorA& color) {
 }
 
 void WidgetBase::SetBorderColor(const ColorA& color) {
-  if (color == GetBorderColor()) return;
-  GetExtras().borderColor = color;
+  if (color == borderColor_) return;
+  borderColor_ = color;
   if (Has(kBorderVisible)) Damage();
 }
 
@@ -562,7 +565,7 @@ Result<void> WidgetBase::DrawBorder() {
   if (width <= 0.0) return Ok();
   // The outline lies inside the frame, so that neighbours do not paint over it.
   const Rect inner = GetLocalFrame().Inflate(-width * 0.5);
-  canvas->DrawRectangle(inner, PaintStyle::Stroked(GetBorderColor(), width), GetCornerRadii());
+  canvas->DrawRectangle(inner, PaintStyle::Stroked(borderColor_, width), GetCornerRadii());
   return Ok();
 }
 

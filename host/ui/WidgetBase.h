@@ -61,12 +61,15 @@ class WidgetBase : public virtual WidgetInterface {
   Result<void> SetLocalSize(Float width, Float height) final;
   void SetLocalScale(Vector2d scale) override;
   Vector2d GetLocalPosition() const final { return position_; }
-  Vector2d GetLocalScale() const final { return scale_; }
+  Vector2d GetLocalScale() const final { return Has(kScaled) ? GetExtraScale() : Vector2d{1.0, 1.0}; }
   Vector2d GetLocalPixSize() const final { return pixSize_; }
   CanvasUnitSize GetLocalSize() const final { return size_; }
   Rect GetLocalFrame() const final { return {0.0, 0.0, pixSize_.x, pixSize_.y}; }
   Rect GetGlobalFrame() const final;
-  Vector2d GetParentLocalSize() const final { return {pixSize_.x * scale_.x, pixSize_.y * scale_.y}; }
+  Vector2d GetParentLocalSize() const final {
+    const Vector2d scale = GetLocalScale();
+    return {pixSize_.x * scale.x, pixSize_.y * scale.y};
+  }
   CanvasUnitSize GetParentLocalSizeCUV() const final;
   void SetSizeMode(WIDGET_SIZE mode, WIDGET_DIRECTION direction) override;
   WIDGET_SIZE GetSizeMode(WIDGET_DIRECTION direction) const final {
@@ -102,7 +105,7 @@ class WidgetBase : public virtual WidgetInterface {
   void SetColor(const ColorA& color) override;
   ColorA GetColor() const override { return color_; }
   void SetLocalOpacity(Float opacity) override;
-  Float GetLocalOpacity() const final { return opacity_; }
+  Float GetLocalOpacity() const final { return Has(kTranslucent) ? GetExtraOpacity() : 1.0; }
   void SetAcceptFocus(bool accept) override { SetFlag(kAcceptFocus, accept); }
   bool GetAcceptFocus() const override { return Has(kAcceptFocus); }
   void SetAcceptTabFocus(bool accept) override { SetFlag(kAcceptTabFocus, accept); }
@@ -121,7 +124,7 @@ class WidgetBase : public virtual WidgetInterface {
   void SetBorderVisibility(bool visible) override;
   bool GetBorderVisibility() const override { return Has(kBorderVisible); }
   void SetBorderColor(const ColorA& color) override;
-  ColorA GetBorderColor() const override;
+  ColorA GetBorderColor() const override { return borderColor_; }
   void SetBorderLinewidth(CanvasUnitValue width) override;
   CanvasUnitValue GetBorderLinewidth() const override;
   void SetRounding(const Rounding& rounding) override;
@@ -215,6 +218,8 @@ class WidgetBase : public virtual WidgetInterface {
     kPlacesChildren = 1u << 18,    // a container that sizes its children itself
     kSubtreeDirty = 1u << 19,      // every widget below is dirty too; the walk passes it down
     kChildGeometryChanged = 1u << 20,  // a child was resized or moved other than by this widget
+    kScaled = 1u << 21,            // a scale other than 1 is kept in the extras
+    kTranslucent = 1u << 22,       // an opacity below 1 is kept in the extras
   };
   bool Has(uint32_t flag) const noexcept { return (flags_ & flag) != 0; }
   void ClearLayoutFlags() noexcept {
@@ -250,6 +255,8 @@ class WidgetBase : public virtual WidgetInterface {
  private:
   struct Extras;
   Extras& GetExtras();
+  Vector2d GetExtraScale() const;
+  Float GetExtraOpacity() const;
   // Applies the size modes to a wanted size in one direction; returns the size to store.
   CanvasUnitValue ConstrainSize(CanvasUnitValue wanted, int direction) const;
   Result<void> StoreSize(CanvasUnitValue width, CanvasUnitValue height);
@@ -267,12 +274,11 @@ class WidgetBase : public virtual WidgetInterface {
   WidgetBase* firstChildBase_ = nullptr;
   WidgetBase* nextBase_ = nullptr;
   Vector2d position_;
-  Vector2d scale_{1.0, 1.0};
   Vector2d pixSize_;
   CanvasUnitSize size_;
   ColorA color_{1.0, 1.0, 1.0, 1.0};
   ColorA backgroundColor_{0.0, 0.0, 0.0, 0.0};
-  Float opacity_ = 1.0;
+  ColorA borderColor_{0.0, 0.0, 0.0, 1.0};
   AppWidgetInterface* appWidget_ = nullptr;
   // Only ever damaged again, so single precision rounded outwards is enough.
   struct DrawnFrame {

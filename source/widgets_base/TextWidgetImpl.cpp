@@ -65,7 +65,7 @@ const std::vector<TextLine>& TextWidgetImpl::GetLaidOutLines() const noexcept {
 void TextWidgetImpl::DeclareLayoutChange(uint32_t changed) {
   changed_ |= changed;
   if (changed & (kFontChanged | kMinimalGlobalFontSizeChanged)) measured_.font = FontHandleRef();
-  measured_.lineMeasured = false;
+  lineMeasured_ = false;
   RequestLayout();
   RequestRedraw();
 }
@@ -188,6 +188,7 @@ Result<void> TextWidgetImpl::CopyFrom(const ObjectInterface& source) {
   minimalGlobalFontSize_ = other->minimalGlobalFontSize_;
   shaped_ = other->shaped_ ? std::make_unique<Shaped>(*other->shaped_) : nullptr;
   measured_ = Measured();
+  lineMeasured_ = false;
   changed_ = other->changed_;
   RequestLayout();
   RequestRedraw();
@@ -230,19 +231,20 @@ Result<const FontHandle*> TextWidgetImpl::EffectiveFont(const Matrix2d& global) 
   FontDescription effective = font_;
   effective.size = CanvasUnitValue::Pix(size);
   ZV_TRY_ASSIGN(FontHandleRef font, canvas->CreateFontHandle(effective));
-  if (font != measured_.font) measured_.lineMeasured = false;
+  if (font != measured_.font) lineMeasured_ = false;
   measured_.font = std::move(font);
   measured_.requestedSize = size;
   return measured_.font.get();
 }
 
 Vector2d TextWidgetImpl::MeasureLine(const FontHandle& font) {
-  if (!measured_.lineMeasured) {
+  if (!lineMeasured_) {
     const Rect box = font.GetStringBoundingBox(text_);
-    measured_.lineBox = {box.Width(), box.Height()};
-    measured_.lineMeasured = true;
+    measured_.lineWidth = static_cast<float>(box.Width());
+    measured_.lineHeight = static_cast<float>(box.Height());
+    lineMeasured_ = true;
   }
-  return measured_.lineBox;
+  return {measured_.lineWidth, measured_.lineHeight};
 }
 
 Result<void> TextWidgetImpl::LayoutBegin() {

@@ -94,20 +94,16 @@ class TextWidgetImpl : public WidgetBase, public virtual TextWidgetInterface {
 
   String text_ = kTextWidgetDefaultText;
   FontDescription font_{String(), kTextWidgetDefaultFontSize, FONTSTYLE::NONE, FONTBASELINE::DEFAULT};
-  CLAMP_MODE clampMode_ = CLAMP_MODE::NONE;
-  WRAP_MODE wrapMode_ = WRAP_MODE::NONE;
-  ALIGNMENT horizontalAlignment_ = ALIGNMENT::LEFT;
-  ALIGNMENT verticalAlignment_ = ALIGNMENT::LEFT;
-  Int maximumLineCount_ = 0;
-  Bool skipEmptyLines_ = false;
   CanvasUnitValue minimalGlobalFontSize_ = kTextWidgetDefaultMinimalGlobalFontSize;
+  Int maximumLineCount_ = 0;
   // What the last measuring found. A layout run that every widget takes part in (a new REM
   // base, a table resized) then costs a comparison, not a shaping, for each unchanged text.
+  // Extents come from the font in 1/1024 pixels, which single precision holds exactly.
   struct Measured {
-    FontHandleRef font;        // empty: nothing measured yet, or the font changed
+    FontHandleRef font;         // empty: nothing measured yet, or the font changed
     Float requestedSize = 0.0;  // the global pixel size the font was made for
-    Vector2d lineBox;          // valid while `lineMeasured`
-    bool lineMeasured = false;
+    float lineWidth = 0.0f;     // valid while `lineMeasured`
+    float lineHeight = 0.0f;
   };
   Measured measured_;
   // Wrapped lines and the clamped line: most texts need neither, so they are made on demand.
@@ -115,6 +111,13 @@ class TextWidgetImpl : public WidgetBase, public virtual TextWidgetInterface {
   // A new widget counts as changed, so that it is saved at least once: the minimal font size's
   // flag starts set.
   uint32_t changed_ = kMinimalGlobalFontSizeChanged;
+  // The small state last, in as few bytes as it needs: texts come by the thousand.
+  CLAMP_MODE clampMode_ = CLAMP_MODE::NONE;
+  WRAP_MODE wrapMode_ = WRAP_MODE::NONE;
+  ALIGNMENT horizontalAlignment_ = ALIGNMENT::LEFT;
+  ALIGNMENT verticalAlignment_ = ALIGNMENT::LEFT;
+  Bool skipEmptyLines_ = false;
+  bool lineMeasured_ = false;
 };
 
 }  // namespace zarvo

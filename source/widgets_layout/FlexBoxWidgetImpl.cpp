@@ -189,12 +189,14 @@ Result<void> FlexBoxWidgetImpl::LayoutPass2() {
   // Otherwise the cells are as the last placement left them, which matched.
   const FlexPlacementResult placed = PlaceFlexItems(layout, available, sizes_, nextPositions_, lines_);
   for (size_t i = 0; i < count; ++i) {
+    const Vector2d position = nextPositions_[i];
+    // Unmoved cells stay untouched (the item list is read only for what moved).
+    if (!refresh && position == positions_[i]) continue;
     const Item& item = items_[i];
     if (!item.isCell) continue;
-    const Vector2d position = nextPositions_[i];
     // The host refuses positions that are not finite, so such a cell stays where it was.
     framesMatch = framesMatch && std::isfinite(position.x) && std::isfinite(position.y);
-    if (refresh || !(position == positions_[i])) item.widget->SetLocalPosition(position);
+    item.widget->SetLocalPosition(position);
   }
   positions_.swap(nextPositions_);
   cellsMatchScratch_ = framesMatch;
