@@ -12,6 +12,9 @@ namespace zarvo::bench {
 // Repetitions: a few to warm caches, then the timed ones whose median is reported.
 constexpr int kWarmupRepetitions = 4;
 constexpr int kTimedRepetitions = 9;
+// Operations shorter than this in total get more timed repetitions, up to kMaxRepetitions.
+constexpr double kSteadyTimeNs = 200e6;
+constexpr int kMaxRepetitions = 401;
 
 // One prepared workload: `run` is the timed operation; `check` verifies after each run that the
 // work was really done (so the optimiser cannot drop it) and returns false when it was not.
@@ -21,7 +24,23 @@ struct Prepared {
   int64_t items = 1;
   // Extra "key=value" fields for the output line.
   std::function<std::string()> extra;
+  // For memory workloads: the heap growth per item, which the summary compares instead of time.
+  double bytesPerItem = -1.0;
 };
+
+// What the summary of `--all` holds a workload to on this machine class. A bound applies to one
+// size; a ratio compares the time per item of two sizes.
+struct Target {
+  enum class Kind { kNsPerItem, kTotalMs, kBytesPerItem, kRatio };
+  std::string workload;
+  Kind kind;
+  int64_t n;
+  double bound;
+  int64_t baseN = 0;  // kRatio: n's time per item over baseN's (or baseWorkload's), at most bound
+  std::string baseWorkload;  // kRatio: when another workload is the base
+};
+
+const std::vector<Target>& GetTargets();
 
 struct WorkloadDefinition {
   std::string name;

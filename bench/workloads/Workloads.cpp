@@ -220,6 +220,7 @@ Result<Prepared> PrepareMemory(int64_t n) {
   prepared.run = [held]() -> Result<void> { return held->window->Update(); };
   prepared.check = [held, n] { return static_cast<int64_t>(held->buttons.size()) >= n; };
   prepared.extra = [perItem] { return "bytes_per_item=" + std::to_string(static_cast<int64_t>(perItem)); };
+  prepared.bytesPerItem = perItem;
   return prepared;
 }
 
@@ -278,6 +279,23 @@ const std::vector<WorkloadDefinition>& GetWorkloads() {
       {"hit", {100}, &PrepareHit},
   };
   return workloads;
+}
+
+const std::vector<Target>& GetTargets() {
+  using K = Target::Kind;
+  static const std::vector<Target> targets = {
+      {"grid", K::kNsPerItem, 100, 66.0, 0, ""},
+      {"grid", K::kRatio, 200, 1.2, 32, ""},
+      {"flow", K::kNsPerItem, 10000, 27.0, 0, ""},
+      {"flow", K::kRatio, 100000, 1.2, 1000, ""},
+      {"render", K::kTotalMs, 500, 2.8, 0, ""},
+      {"render_one", K::kTotalMs, 500, 0.1, 0, ""},
+      {"render_one_10k", K::kRatio, 10000, 1.2, 500, "render_one"},
+      {"memory", K::kBytesPerItem, 10000, 1750.0, 0, ""},
+      {"build", K::kNsPerItem, 100, 4800.0, 0, ""},
+      {"hit", K::kNsPerItem, 100, 5000.0, 0, ""},
+  };
+  return targets;
 }
 
 }  // namespace zarvo::bench

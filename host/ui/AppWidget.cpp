@@ -142,15 +142,25 @@ Result<void> AppWidget::Place(WidgetBase* widget, WidgetBase* parent, const Matr
     ZV_TRY(widget->LayoutPass2());
     if (parent && !(widget->GetLocalPixSize() == before)) resizedInPlace_.push_back(parent);
   }
-  const Matrix2d matrix = parentMatrix * widget->GetLocalMatrix();
+  // Most widgets of a large run neither moved nor have children to visit: their matrix is
+  // not needed.
+  Matrix2d matrix;
+  bool haveMatrix = false;
+  const auto globalMatrix = [&]() -> const Matrix2d& {
+    if (!haveMatrix) {
+      matrix = parentMatrix * widget->GetLocalMatrix();
+      haveMatrix = true;
+    }
+    return matrix;
+  };
   if (widget->Has(kGeometryChanged) && canvas_ && widget->GetLocalVisibility()) {
-    canvas_->RequestRedrawArea(matrix.TransformRect(widget->GetLocalFrame()).Inflate(kDrawMargin));
+    canvas_->RequestRedrawArea(globalMatrix().TransformRect(widget->GetLocalFrame()).Inflate(kDrawMargin));
   }
   // Children that asked for layout, or were moved or resized by the pass above, marked this
   // widget: a container of thousands that changed nothing below is not looked through.
   if (widget->Has(kDescendantDirty)) {
     for (WidgetBase* child = widget->FirstChildBase(); child; child = child->NextBase()) {
-      if (child->Has(kVisitFlags)) ZV_TRY(Place(child, widget, matrix));
+      if (child->Has(kVisitFlags)) ZV_TRY(Place(child, widget, globalMatrix()));
     }
   }
   if (laidOut || widget->Has(kSizeChanged)) {
@@ -159,7 +169,7 @@ Result<void> AppWidget::Place(WidgetBase* widget, WidgetBase* parent, const Matr
     // A late correction (a clamped scroll position) moves children that were placed already.
     if (widget->Has(kDescendantDirty)) {
       for (WidgetBase* child = widget->FirstChildBase(); child; child = child->NextBase()) {
-        if (child->Has(kGeometryChanged)) ZV_TRY(Place(child, widget, matrix));
+        if (child->Has(kGeometryChanged)) ZV_TRY(Place(child, widget, globalMatrix()));
       }
     }
   }

@@ -249,6 +249,14 @@ Vector2d TextWidgetImpl::MeasureLine(const FontHandle& font) {
 
 Result<void> TextWidgetImpl::LayoutBegin() {
   ZV_TRY(WidgetBase::LayoutBegin());
+  // One line in a box of fixed size: the layout does not depend on the text's extents, so
+  // they are measured when the text is drawn, and only if it is.
+  if (wrapMode_ == WRAP_MODE::NONE && GetSizeMode(WIDGET_DIRECTION::HORIZONTAL) == WIDGET_SIZE::FIXED &&
+      GetSizeMode(WIDGET_DIRECTION::VERTICAL) == WIDGET_SIZE::FIXED) {
+    if (shaped_) shaped_->layout = TextLinesLayout();
+    const CanvasUnitSize size = GetLocalSize();
+    return SetLocalSize(size.width, size.height);
+  }
   const Matrix2d global = GetGlobalMatrix();
   ZV_TRY_ASSIGN(const FontHandle* font, EffectiveFont(global));
   if (!font) return Ok();

@@ -26,10 +26,6 @@ Float ConvertCanvasUnit(Float value, CANVAS_UNIT from, CANVAS_UNIT to, Float rem
   return 0.0;
 }
 
-Float CanvasUnitToPixels(CanvasUnitValue value, Float remBase) {
-  return ConvertCanvasUnit(value.value, value.unit, CANVAS_UNIT::PIX, remBase);
-}
-
 CanvasUnitValue ConvertCanvasUnitValue(CanvasUnitValue value, CANVAS_UNIT target, Float remBase) {
   return {ConvertCanvasUnit(value.value, value.unit, target, remBase), target};
 }

@@ -11,7 +11,10 @@ namespace zarvo {
 Float ConvertCanvasUnit(Float value, CANVAS_UNIT from, CANVAS_UNIT to, Float remBase);
 
 // The value in pixels.
-Float CanvasUnitToPixels(CanvasUnitValue value, Float remBase);
+// Pixels need no conversion, and layout passes convert mostly pixels.
+inline Float CanvasUnitToPixels(CanvasUnitValue value, Float remBase) {
+  return value.unit == CANVAS_UNIT::PIX ? value.value : ConvertCanvasUnit(value.value, value.unit, CANVAS_UNIT::PIX, remBase);
+}
 
 // The value in `target`'s unit.
 CanvasUnitValue ConvertCanvasUnitValue(CanvasUnitValue value, CANVAS_UNIT target, Float remBase);

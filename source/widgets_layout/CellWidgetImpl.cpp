@@ -41,16 +41,16 @@ Result<void> CellWidgetImpl::CopyFrom(const ObjectInterface& source) {
 }
 
 void CellWidgetImpl::SetAlignment(ALIGNMENT_MODE alignment, WIDGET_DIRECTION direction) {
-  ALIGNMENT_MODE& stored = alignment_[DirectionIndex(direction)];
-  if (stored == alignment) return;
-  stored = alignment;
+  uint8_t& stored = alignment_[DirectionIndex(direction)];
+  if (stored == static_cast<uint8_t>(alignment)) return;
+  stored = static_cast<uint8_t>(alignment);
   RequestLayout();
 }
 
 void CellWidgetImpl::SetStretchMode(CELL_STRETCH_MODE mode, WIDGET_DIRECTION direction) {
-  CELL_STRETCH_MODE& stored = stretchMode_[DirectionIndex(direction)];
-  if (stored == mode) return;
-  stored = mode;
+  uint8_t& stored = stretchMode_[DirectionIndex(direction)];
+  if (stored == static_cast<uint8_t>(mode)) return;
+  stored = static_cast<uint8_t>(mode);
   // Only the containing table reads it, when it measures.
   if (WidgetInterface* parent = GetParentWidget()) parent->RequestLayout();
 }
@@ -163,6 +163,18 @@ Result<void> CellWidgetImpl::LayoutPass2() {
   const Float remBase = GetRemBase();
   const CanvasUnitSize own = GetLocalSize();
   const CanvasUnitSize contentSize = content->GetParentLocalSizeCUV();
+  // The room left beside the content, in the cell's unit as the sums are defined; a cell in
+  // pixels (as every container sizes its cells) computes the same in pixels directly.
+  const auto freeRoom = [remBase](CanvasUnitValue extent, CanvasUnitValue taken, CanvasUnitValue lead,
+                                  CanvasUnitValue trail) {
+    if (extent.unit == CANVAS_UNIT::PIX) {
+      return extent.value - CanvasUnitToPixels(taken, remBase) - CanvasUnitToPixels(lead, remBase) -
+             CanvasUnitToPixels(trail, remBase);
+    }
+    return CanvasUnitToPixels(SubtractCanvasUnitValues(SubtractCanvasUnitValues(SubtractCanvasUnitValues(
+                                                           extent, taken, remBase), lead, remBase), trail, remBase),
+                              remBase);
+  };
   Vector2d position = content->GetLocalPosition();
   const CanvasUnitValue& left = padding_[kLeft];
   const CanvasUnitValue& right = padding_[kRight];
@@ -179,11 +191,9 @@ Result<void> CellWidgetImpl::LayoutPass2() {
     if (inheritX) {
       position.x = leftPix;
     } else {
-      const CanvasUnitValue free = SubtractCanvasUnitValues(
-          SubtractCanvasUnitValues(SubtractCanvasUnitValues(own.width, contentSize.width, remBase), left, remBase),
-          right, remBase);
       const bool mirrored = GetAcceptR2LMode() && GetR2LMode() == WIDGET_R2L_MODE::RIGHT_TO_LEFT;
-      position.x = leftPix + AlignedOffset(alignment_[0], CanvasUnitToPixels(free, remBase), mirrored);
+      position.x = leftPix + AlignedOffset(GetAlignment(kHorizontal),
+                                           freeRoom(own.width, contentSize.width, left, right), mirrored);
     }
   }
   if (!infiniteY) {
@@ -191,10 +201,8 @@ Result<void> CellWidgetImpl::LayoutPass2() {
     if (inheritY) {
       position.y = topPix;
     } else {
-      const CanvasUnitValue free = SubtractCanvasUnitValues(
-          SubtractCanvasUnitValues(SubtractCanvasUnitValues(own.height, contentSize.height, remBase), top, remBase),
-          bottom, remBase);
-      position.y = topPix + AlignedOffset(alignment_[1], CanvasUnitToPixels(free, remBase), false);
+      position.y = topPix + AlignedOffset(GetAlignment(kVertical),
+                                          freeRoom(own.height, contentSize.height, top, bottom), false);
     }
   }
   content->SetLocalPosition(position);

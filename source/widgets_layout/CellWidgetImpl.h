@@ -13,15 +13,15 @@ class CellWidgetImpl : public WidgetBase, public virtual CellWidgetInterface {
   Result<void> CopyFrom(const ObjectInterface& source) override;
 
   void SetAlignment(ALIGNMENT_MODE alignment, WIDGET_DIRECTION direction) override;
-  ALIGNMENT_MODE GetAlignment(WIDGET_DIRECTION direction) const override {
-    return alignment_[DirectionIndex(direction)];
+  ALIGNMENT_MODE GetAlignment(WIDGET_DIRECTION direction) const final {
+    return static_cast<ALIGNMENT_MODE>(alignment_[DirectionIndex(direction)]);
   }
   void SetStretchMode(CELL_STRETCH_MODE mode, WIDGET_DIRECTION direction) override;
-  CELL_STRETCH_MODE GetStretchMode(WIDGET_DIRECTION direction) const override {
-    return stretchMode_[DirectionIndex(direction)];
+  CELL_STRETCH_MODE GetStretchMode(WIDGET_DIRECTION direction) const final {
+    return static_cast<CELL_STRETCH_MODE>(stretchMode_[DirectionIndex(direction)]);
   }
   void SetPreferredSize(Float size, WIDGET_DIRECTION direction) override;
-  Float GetPreferredSize(WIDGET_DIRECTION direction) const override { return preferredSize_[DirectionIndex(direction)]; }
+  Float GetPreferredSize(WIDGET_DIRECTION direction) const final { return preferredSize_[DirectionIndex(direction)]; }
 
   Result<void> SetPadding(CanvasUnitValue left, CanvasUnitValue right, CanvasUnitValue top,
                           CanvasUnitValue bottom) override;
@@ -56,13 +56,15 @@ class CellWidgetImpl : public WidgetBase, public virtual CellWidgetInterface {
   // Checks `values` against the sides they are for, in order, then stores them all.
   Result<void> StorePaddings(std::initializer_list<std::pair<Side, CanvasUnitValue>> values);
 
-  ALIGNMENT_MODE alignment_[2] = {ALIGNMENT_MODE::MIN, ALIGNMENT_MODE::MIN};
-  CELL_STRETCH_MODE stretchMode_[2] = {CELL_STRETCH_MODE::MINIMUM, CELL_STRETCH_MODE::MINIMUM};
   Float preferredSize_[2] = {1.0, 1.0};
   CanvasUnitValue padding_[4] = {CanvasUnitValue::Fon(0.0), CanvasUnitValue::Fon(0.0), CanvasUnitValue::Fon(0.0),
                                  CanvasUnitValue::Fon(0.0)};
   Vector2d measuredSize_;
   Vector2d unmeasuredContentSize_;  // the INFINITE content's size the container last heard of
+  // A byte each: every slot of every container is a cell.
+  uint8_t alignment_[2] = {static_cast<uint8_t>(ALIGNMENT_MODE::MIN), static_cast<uint8_t>(ALIGNMENT_MODE::MIN)};
+  uint8_t stretchMode_[2] = {static_cast<uint8_t>(CELL_STRETCH_MODE::MINIMUM),
+                             static_cast<uint8_t>(CELL_STRETCH_MODE::MINIMUM)};
   bool hasMeasuredSize_ = false;
 };
 

@@ -37,8 +37,10 @@ const Id& CellClassId() {
   return id;
 }
 
-LineSample SampleCell(const WidgetBase& widget, const CellWidgetInterface& cell, WIDGET_DIRECTION direction,
-                      Float size, Float remBase) {
+// Templated on the cell's type so that the module's own cells are asked without virtual calls.
+template <class Cell>
+LineSample SampleCell(const WidgetBase& widget, const Cell& cell, WIDGET_DIRECTION direction, Float size,
+                      Float remBase) {
   LineSample sample;
   sample.size = size;
   const WIDGET_SIZE mode = widget.GetSizeMode(direction);
@@ -99,6 +101,11 @@ Result<void> TableWidgetImpl::UpdateInternalCellMap() {
   placementCurrent_ = false;
   bool onlyCells = true;
   try {
+    // Exactly as many entries as children: a grown vector would keep up to twice the room.
+    size_t children = 0;
+    for (HierarchyObject* child = GetFirstChild(); child; child = child->GetNext()) ++children;
+    if (map_.capacity() > children * 2) std::vector<MapEntry>().swap(map_);
+    map_.reserve(children);
     for (HierarchyObject* child = GetFirstChild(); child; child = child->GetNext()) {
       MapEntry& entry = map_.emplace_back();
       entry.object = Ref<HierarchyObject>(child);
@@ -449,8 +456,13 @@ Result<void> TableWidgetImpl::LayoutPass1() {
       const CellWidgetImpl* impl = entry->impl;
       const Vector2d size = impl && impl->HasMeasuredSize() ? impl->GetMeasuredParentLocalSize()
                                                             : widget->GetParentLocalSize();
-      AddLineSample(lines_[kColumns][x], SampleCell(*widget, *entry->cell, kDirections[0], size.x, remBase));
-      AddLineSample(row, SampleCell(*widget, *entry->cell, kDirections[1], size.y, remBase));
+      if (impl) {
+        AddLineSample(lines_[kColumns][x], SampleCell(*widget, *impl, kDirections[0], size.x, remBase));
+        AddLineSample(row, SampleCell(*widget, *impl, kDirections[1], size.y, remBase));
+      } else {
+        AddLineSample(lines_[kColumns][x], SampleCell(*widget, *entry->cell, kDirections[0], size.x, remBase));
+        AddLineSample(row, SampleCell(*widget, *entry->cell, kDirections[1], size.y, remBase));
+      }
     }
   }
   return SetLocalSize(SumClampedSizes(lines_[kColumns]), SumClampedSizes(lines_[kRows]));
