@@ -8,6 +8,7 @@
 
 #include "host/core/ClassRegistry.h"
 #include "host/core/ModuleLoader.h"
+#include "host/ui/WidgetBase.h"
 
 namespace zarvo {
 
@@ -38,7 +39,9 @@ void RecordUnitDependencies(std::string_view unit, std::initializer_list<std::st
 template <class Impl>
 ObjectInterface* ConstructComponent() {
   try {
-    return new Impl();
+    Impl* made = new Impl();
+    if constexpr (std::is_base_of_v<WidgetBase, Impl>) made->SetPlainLayoutHooks(WidgetBase::PlainLayoutHooksOf<Impl>());
+    return made;
   } catch (const std::bad_alloc&) {
     return nullptr;
   }

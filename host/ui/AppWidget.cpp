@@ -109,7 +109,7 @@ Result<void> AppWidget::Measure(WidgetBase* widget) {
     widget->ClearSwitchRequest();
     ZV_TRY(widget->HandleSwitchLayout());
   }
-  if (widget->Has(kLayoutDirty)) ZV_TRY(widget->LayoutBegin());
+  if (widget->Has(kLayoutDirty) && !widget->Has(kPlainBegin)) ZV_TRY(widget->LayoutBegin());
   bool childResized = false;
   if (widget->Has(kDescendantDirty)) {
     const bool subtree = widget->Has(kSubtreeDirty);
@@ -121,7 +121,7 @@ Result<void> AppWidget::Measure(WidgetBase* widget) {
     }
   }
   if (childResized) widget->SetLayoutFlag(kLayoutDirty | kChildGeometryChanged);
-  if (widget->Has(kLayoutDirty)) ZV_TRY(widget->LayoutPass1());
+  if (widget->Has(kLayoutDirty) && !widget->Has(kPlainPass1)) ZV_TRY(widget->LayoutPass1());
   return Ok();
 }
 
@@ -137,7 +137,7 @@ Result<void> AppWidget::Place(WidgetBase* widget, WidgetBase* parent, const Matr
     ZV_TRY(widget->SetLocalSize(width, height));
   }
   const bool laidOut = widget->Has(kLayoutDirty | kSizeChanged);
-  if (laidOut) {
+  if (laidOut && !widget->Has(kPlainPass2)) {
     const Vector2d before = widget->GetLocalPixSize();
     ZV_TRY(widget->LayoutPass2());
     if (parent && !(widget->GetLocalPixSize() == before)) resizedInPlace_.push_back(parent);
@@ -165,7 +165,7 @@ Result<void> AppWidget::Place(WidgetBase* widget, WidgetBase* parent, const Matr
   }
   if (laidOut || widget->Has(kSizeChanged)) {
     widget->ClearLayoutFlags();
-    ZV_TRY(widget->LayoutPass3());
+    if (!widget->Has(kPlainPass3)) ZV_TRY(widget->LayoutPass3());
     // A late correction (a clamped scroll position) moves children that were placed already.
     if (widget->Has(kDescendantDirty)) {
       for (WidgetBase* child = widget->FirstChildBase(); child; child = child->NextBase()) {
@@ -173,7 +173,7 @@ Result<void> AppWidget::Place(WidgetBase* widget, WidgetBase* parent, const Matr
       }
     }
   }
-  ZV_TRY(widget->LayoutEnd());
+  if (!widget->Has(kPlainEnd)) ZV_TRY(widget->LayoutEnd());
   widget->ClearLayoutFlags();
   return Ok();
 }

@@ -259,6 +259,8 @@ void WidgetBase::SetSizeMode(WIDGET_SIZE mode, WIDGET_DIRECTION direction) {
   if (GetSizeMode(direction) == mode) return;
   sizeMode_[d] = static_cast<uint8_t>(mode);
   if (mode != WIDGET_SIZE::NONE && mode != WIDGET_SIZE::INFINITE) GetExtras();
+  // The stored size obeys the new mode at once, so that no container has to re-apply it.
+  ReapplySizeConstraints();
   // Containers measure and place by their children's modes.
   if (WidgetInterface* parent = GetParentWidget()) parent->RequestLayout();
   RequestLayout();

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <memory>
+#include <type_traits>
 
 #include "host/core/FunctionRef.h"
 #include "host/ui/HitTests.h"
@@ -220,6 +221,13 @@ class WidgetBase : public virtual WidgetInterface {
     kChildGeometryChanged = 1u << 20,  // a child was resized or moved other than by this widget
     kScaled = 1u << 21,            // a scale other than 1 is kept in the extras
     kTranslucent = 1u << 22,       // an opacity below 1 is kept in the extras
+    // Layout hooks the widget's class leaves to the base, which does nothing in them: the walks
+    // skip the call.
+    kPlainBegin = 1u << 23,
+    kPlainPass1 = 1u << 24,
+    kPlainPass2 = 1u << 25,
+    kPlainPass3 = 1u << 26,
+    kPlainEnd = 1u << 27,
   };
   bool Has(uint32_t flag) const noexcept { return (flags_ & flag) != 0; }
   void ClearLayoutFlags() noexcept {
@@ -229,6 +237,23 @@ class WidgetBase : public virtual WidgetInterface {
   void SetLayoutFlag(uint32_t flag) noexcept { flags_ |= flag; }
   void ClearSwitchRequest() noexcept { flags_ &= ~kSwitchRequested; }
   void MarkLayoutCreated() noexcept { flags_ |= kLayoutCreated; }
+  // The layout hooks class Impl does not override, as flags, found at compile time: taking a
+  // hook's address through Impl names the class that declared the last override.
+  template <class Impl>
+  static constexpr uint32_t PlainLayoutHooksOf() {
+    using Hook = Result<void> (WidgetBase::*)();
+    uint32_t plain = 0;
+    if constexpr (std::is_same_v<decltype(&Impl::LayoutBegin), Hook>) plain |= kPlainBegin;
+    if constexpr (std::is_same_v<decltype(&Impl::LayoutPass1), Hook>) plain |= kPlainPass1;
+    if constexpr (std::is_same_v<decltype(&Impl::LayoutPass2), Hook>) plain |= kPlainPass2;
+    if constexpr (std::is_same_v<decltype(&Impl::LayoutPass3), Hook>) plain |= kPlainPass3;
+    if constexpr (std::is_same_v<decltype(&Impl::LayoutEnd), Hook>) plain |= kPlainEnd;
+    return plain;
+  }
+  // Set by the class factory; widgets made otherwise have every hook called.
+  void SetPlainLayoutHooks(uint32_t plain) noexcept {
+    flags_ = (flags_ & ~(kPlainBegin | kPlainPass1 | kPlainPass2 | kPlainPass3 | kPlainEnd)) | plain;
+  }
   // Marks this widget's ancestors as holding a widget that needs layout.
   void MarkAncestorsDirty();
   // The global frame at the last draw, damaged again when the widget moves or hides.

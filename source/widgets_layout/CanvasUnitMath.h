@@ -11,9 +11,11 @@ namespace zarvo {
 Float ConvertCanvasUnit(Float value, CANVAS_UNIT from, CANVAS_UNIT to, Float remBase);
 
 // The value in pixels.
-// Pixels need no conversion, and layout passes convert mostly pixels.
+// Pixels and zero lengths (the default paddings) need no conversion, and layout passes convert
+// mostly those.
 inline Float CanvasUnitToPixels(CanvasUnitValue value, Float remBase) {
-  return value.unit == CANVAS_UNIT::PIX ? value.value : ConvertCanvasUnit(value.value, value.unit, CANVAS_UNIT::PIX, remBase);
+  if (value.unit == CANVAS_UNIT::PIX || value.value == 0.0) return value.value;
+  return ConvertCanvasUnit(value.value, value.unit, CANVAS_UNIT::PIX, remBase);
 }
 
 // The value in `target`'s unit.

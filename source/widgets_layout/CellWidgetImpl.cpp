@@ -206,6 +206,8 @@ Result<void> CellWidgetImpl::LayoutPass2() {
     }
   }
   content->SetLocalPosition(position);
+  // Content that keeps its own size has it already, within its limits.
+  if (!(inheritX && !infiniteX) && !(inheritY && !infiniteY)) return Ok();
 
   CanvasUnitSize size = content->GetLocalSize();
   // The content takes the room between the paddings; paddings wider than the cell leave none.
