@@ -254,8 +254,7 @@ Result<void> TextWidgetImpl::LayoutBegin() {
   if (wrapMode_ == WRAP_MODE::NONE && GetSizeMode(WIDGET_DIRECTION::HORIZONTAL) == WIDGET_SIZE::FIXED &&
       GetSizeMode(WIDGET_DIRECTION::VERTICAL) == WIDGET_SIZE::FIXED) {
     if (shaped_) shaped_->layout = TextLinesLayout();
-    const CanvasUnitSize size = GetLocalSize();
-    return SetLocalSize(size.width, size.height);
+    return Ok();  // the size modes put the fixed size in place when they were set
   }
   const Matrix2d global = GetGlobalMatrix();
   ZV_TRY_ASSIGN(const FontHandle* font, EffectiveFont(global));
