@@ -1,6 +1,7 @@
 #include <filesystem>
 #include <string>
 
+#include "apps/gallery/GalleryCaption.h"
 #include "apps/gallery/Gallery.h"
 #include "apps/gallery/ScrollPage.h"
 #include "host/core/ClassRegistry.h"
@@ -31,7 +32,6 @@ constexpr ColorA kCustomButtonColor{0.30, 0.42, 0.55, 1.0};
 constexpr Float kSampleLeft = 260.0;
 constexpr Float kSampleWidth = 300.0;
 constexpr ColorA kTextColor{0.92, 0.92, 0.92, 1.0};
-constexpr ColorA kCaptionColor{0.65, 0.70, 0.78, 1.0};
 constexpr ColorA kSampleBackground{0.22, 0.22, 0.24, 1.0};
 
 Result<TextWidgetRef> MakeText(const String& text) {
@@ -149,13 +149,6 @@ struct TextSample {
   WIDGET_R2L_MODE direction;
   Int maxLines;
 };
-
-Result<void> AddCaption(const WidgetRef& root, const char* text, Vector2d at) {
-  ZV_TRY_ASSIGN(TextWidgetRef caption, MakeText(text));
-  caption->SetColor(kCaptionColor);
-  caption->SetLocalPosition(at);
-  return root->InsertChildLast(caption);
-}
 
 Result<WidgetRef> BuildTextPage(Gallery& gallery) {
   WidgetRef root = gallery.MakePageRoot();

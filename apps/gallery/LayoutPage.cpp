@@ -1,5 +1,6 @@
 #include <string>
 
+#include "apps/gallery/GalleryCaption.h"
 #include "apps/gallery/Gallery.h"
 #include "host/core/ClassRegistry.h"
 #include "host/ui/WidgetBase.h"
@@ -18,7 +19,6 @@ constexpr Float kCaptionHeight = 22.0;
 constexpr Vector2d kTableBox{420.0, 56.0};
 constexpr Vector2d kFlexBox{210.0, 130.0};
 constexpr Float kFlexGap = 16.0;
-constexpr ColorA kCaptionColor{0.65, 0.70, 0.78, 1.0};
 constexpr ColorA kBoxColor{0.20, 0.20, 0.22, 1.0};
 constexpr ColorA kPalette[] = {{0.85, 0.42, 0.35, 1.0}, {0.40, 0.66, 0.45, 1.0}, {0.36, 0.55, 0.85, 1.0},
                                {0.86, 0.74, 0.35, 1.0}, {0.62, 0.45, 0.80, 1.0}, {0.35, 0.75, 0.78, 1.0}};
@@ -33,14 +33,6 @@ Result<WidgetRef> MakeFrame(Vector2d size, const ColorA& color) {
   frame->SetBackgroundVisibility(true);
   frame->SetBackgroundColor(color);
   return WidgetRef(frame);
-}
-
-Result<void> AddCaption(const WidgetRef& root, const String& text, Vector2d at) {
-  ZV_TRY_ASSIGN(TextWidgetRef caption, CreateObject<TextWidgetInterface>(Id(kTextWidgetClassId)));
-  caption->SetText(text);
-  caption->SetColor(kCaptionColor);
-  caption->SetLocalPosition(at);
-  return root->InsertChildLast(caption);
 }
 
 // A box of a fixed size that a container is placed in, so that squeezing and enlarging show.

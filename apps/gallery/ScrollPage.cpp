@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "apps/gallery/GalleryCaption.h"
 #include "host/core/ClassRegistry.h"
 #include "host/ui/WidgetBase.h"
 #include "source/interfaces/CellWidgetInterface.h"
@@ -26,18 +27,9 @@ constexpr Int kPictureColumns = 12;
 constexpr Int kPictureRows = 10;
 constexpr Float kTileSize = 48.0;
 constexpr Float kButtonPadding = 2.0;
-constexpr ColorA kCaptionColor{0.65, 0.70, 0.78, 1.0};
 constexpr ColorA kFrameColor{0.55, 0.58, 0.62, 1.0};
 constexpr ColorA kPalette[] = {{0.85, 0.42, 0.35, 1.0}, {0.40, 0.66, 0.45, 1.0}, {0.36, 0.55, 0.85, 1.0},
                                {0.86, 0.74, 0.35, 1.0}, {0.62, 0.45, 0.80, 1.0}, {0.35, 0.75, 0.78, 1.0}};
-
-Result<void> AddCaption(const WidgetRef& root, const String& text, Vector2d at) {
-  ZV_TRY_ASSIGN(TextWidgetRef caption, CreateObject<TextWidgetInterface>(Id(kTextWidgetClassId)));
-  caption->SetText(text);
-  caption->SetColor(kCaptionColor);
-  caption->SetLocalPosition(at);
-  return root->InsertChildLast(caption);
-}
 
 // A scroll area of a fixed size at a place of the page, its layout made so that content can go in.
 Result<ScrollAreaWidgetRef> AddScrollArea(const WidgetRef& root, const Rect& frame) {
