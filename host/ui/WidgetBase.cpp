@@ -136,8 +136,10 @@ void WidgetBase::NoteGeometryChange(bool sizeChanged) {
   flags_ |= kGeometryChanged;
   if (sizeChanged) flags_ |= kSizeChanged;
   if (appWidget_ && appWidget_->IsLayoutRunning()) {
-    // The placing walk then visits this child; it looks only below widgets that say so.
-    if (parentBase_) parentBase_->flags_ |= kDescendantDirty;
+    // The placing walk looks only below widgets that say something there changed. The parent
+    // being placed says so already, so this usually stops at once; a widget moved outside the
+    // walk's current path leaves a marked path for the next run instead of a lost change.
+    MarkAncestorsDirty();
     return;
   }
   // Outside a layout run the parent must measure and place again, and so must this widget's
