@@ -440,6 +440,20 @@ TEST_F(SdlWindowTest, TextWheelAndLeavingArriveAsHostEvents) {
       PumpUntil([&] { return SawEvent([](const EventReader& e) { return *e.GetType() == EVENT::AREA_LEFT; }); }));
 }
 
+// A request for a window that is gone (SDL wakes its event wait with a message to a window that
+// may have just closed) must not end the program, as the X library's own handler would.
+TEST_F(SdlWindowTest, ARequestForAWindowThatIsGoneIsDropped) {
+  constexpr Window kNoSuchWindow = 0x3ffffff;
+  XEvent message{};
+  message.xclient.type = ClientMessage;
+  message.xclient.window = kNoSuchWindow;
+  message.xclient.format = 32;
+  XSendEvent(display_, kNoSuchWindow, False, NoEventMask, &message);
+  XSync(display_, False);
+  Ref<AppWindow> window = OpenWindow(WindowClass::Window(), kWindowFrame, "SdlWindowTest");
+  EXPECT_TRUE(window->Update().IsOk());
+}
+
 TEST_F(SdlWindowTest, AMenuWindowTakesKeysAndClosesOnAClickOutsideWhichItSwallows) {
   Ref<AppWindow> window = OpenWindow(WindowClass::Window(), kWindowFrame, "SdlWindowTest");
   AddButton(*window, "button");

@@ -5,6 +5,7 @@
 
 #include "host/backend/sdl/SdlEventTranslation.h"
 #include "host/backend/sdl/SdlOsWindow.h"
+#include "host/backend/sdl/X11ErrorHandler.h"
 #include "host/ui/CanvasInterface.h"
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -59,6 +60,7 @@ Result<std::unique_ptr<SdlWindowSystem>> SdlWindowSystem::Create() {
     return IllegalStateError("Cannot open the display with the SDL video driver '" + driver + "': " + SDL_GetError());
   }
   const char* running = SDL_GetCurrentVideoDriver();
+  if (running && String(running) == "x11") InstallX11ErrorHandler();
   std::unique_ptr<SdlWindowSystem> system(new SdlWindowSystem(running ? String(running) : driver));
   SDL_StartTextInput();
   return system;
