@@ -122,6 +122,13 @@ Result<void> AppWidget::Measure(WidgetBase* widget) {
   }
   if (childResized) widget->SetLayoutFlag(kLayoutDirty | kChildGeometryChanged);
   if (widget->Has(kLayoutDirty) && !widget->Has(kPlainPass1)) ZV_TRY(widget->LayoutPass1());
+  // A leaf with nothing to do in the placing walk and nothing changed is finished here; the
+  // placing walk sees it again only if its parent moves or resizes it.
+  constexpr uint32_t kPlacingWork = kGeometryChanged | kSizeChanged | kInheritWidth | kInheritHeight;
+  if (widget->Has(kPlainPass2) && widget->Has(kPlainPass3) && widget->Has(kPlainEnd) &&
+      !widget->Has(kPlacingWork) && !widget->FirstChildBase()) {
+    widget->ClearLayoutFlags();
+  }
   return Ok();
 }
 
