@@ -14,7 +14,10 @@ NamePool& GetNamePool() {
   static NamePool* pool = new NamePool();  // outlives every object, even static ones
   return *pool;
 }
-const std::string kNoName;
+const std::string& NoName() {
+  static const std::string* const noName = new std::string();  // read even while statics go
+  return *noName;
+}
 }  // namespace
 
 void HierarchyObject::SetName(std::string_view name) {
@@ -27,7 +30,7 @@ void HierarchyObject::SetName(std::string_view name) {
   name_ = &*pool.names.emplace(name).first;
 }
 
-const std::string& HierarchyObject::GetName() const noexcept { return name_ ? *name_ : kNoName; }
+const std::string& HierarchyObject::GetName() const noexcept { return name_ ? *name_ : NoName(); }
 
 HierarchyObject::~HierarchyObject() { RemoveAllChildren(); }
 
