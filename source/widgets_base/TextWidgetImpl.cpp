@@ -215,12 +215,16 @@ Float EffectiveFontSize(const WidgetBase& widget, CanvasUnitValue size, CanvasUn
 }
 }  // namespace
 
+Result<FontHandleRef> TextWidgetImpl::MakeFont(CanvasInterface& canvas, Float globalSize) const {
+  FontDescription effective = font_;
+  effective.size = CanvasUnitValue::Pix(globalSize);
+  return canvas.CreateFontHandle(effective);
+}
+
 Result<FontHandleRef> TextWidgetImpl::CreateEffectiveFont() const {
   CanvasInterface* canvas = GetCanvas();
   if (!canvas) return FontHandleRef();
-  FontDescription effective = font_;
-  effective.size = CanvasUnitValue::Pix(EffectiveFontSize(*this, font_.size, minimalGlobalFontSize_, GetGlobalMatrix()));
-  return canvas->CreateFontHandle(effective);
+  return MakeFont(*canvas, EffectiveFontSize(*this, font_.size, minimalGlobalFontSize_, GetGlobalMatrix()));
 }
 
 Result<const FontHandle*> TextWidgetImpl::EffectiveFont(const Matrix2d& global) {
@@ -228,9 +232,7 @@ Result<const FontHandle*> TextWidgetImpl::EffectiveFont(const Matrix2d& global) 
   if (!canvas) return static_cast<const FontHandle*>(nullptr);
   const Float size = EffectiveFontSize(*this, font_.size, minimalGlobalFontSize_, global);
   if (measured_.font && measured_.requestedSize == size) return measured_.font.get();
-  FontDescription effective = font_;
-  effective.size = CanvasUnitValue::Pix(size);
-  ZV_TRY_ASSIGN(FontHandleRef font, canvas->CreateFontHandle(effective));
+  ZV_TRY_ASSIGN(FontHandleRef font, MakeFont(*canvas, size));
   if (font != measured_.font) lineMeasured_ = false;
   measured_.font = std::move(font);
   measured_.requestedSize = size;

@@ -87,6 +87,8 @@ class TextWidgetImpl : public WidgetBase, public virtual TextWidgetInterface {
   const String& Clamp(const FontHandle& font, Float width, const Matrix2d& toLocal);
   // The effective font, kept while the font and its size on the canvas stay the same.
   [[nodiscard]] Result<const FontHandle*> EffectiveFont(const Matrix2d& global);
+  // The widget's font at a size in global pixels.
+  [[nodiscard]] Result<FontHandleRef> MakeFont(CanvasInterface& canvas, Float globalSize) const;
   // The one-line extents of the text in global pixels, measured once per text and font.
   Vector2d MeasureLine(const FontHandle& font);
   struct Shaped;

@@ -135,20 +135,20 @@ Result<void> CellWidgetImpl::LayoutPass1() {
   const Float remBase = GetRemBase();
   Vector2d size = GetLocalPixSize();
   const Vector2d contentSize = content->GetParentLocalSize();
-  if (content->GetSizeMode(kHorizontal) != WIDGET_SIZE::INFINITE) {
+  const bool infiniteX = content->GetSizeMode(kHorizontal) == WIDGET_SIZE::INFINITE;
+  const bool infiniteY = content->GetSizeMode(kVertical) == WIDGET_SIZE::INFINITE;
+  if (!infiniteX) {
     size.x = CanvasUnitToPixels(padding_[kLeft], remBase) + CanvasUnitToPixels(padding_[kRight], remBase) +
              contentSize.x;
   }
-  if (content->GetSizeMode(kVertical) != WIDGET_SIZE::INFINITE) {
+  if (!infiniteY) {
     size.y = CanvasUnitToPixels(padding_[kTop], remBase) + CanvasUnitToPixels(padding_[kBottom], remBase) +
              contentSize.y;
   }
   ZV_TRY(SetLocalSize(size.x, size.y));
   // Content the cell does not measure (a scroll area's) changes size without the cell changing
   // its own; the container, which may depend on it, is told directly.
-  const bool unmeasured =
-      content->GetSizeMode(kHorizontal) == WIDGET_SIZE::INFINITE || content->GetSizeMode(kVertical) == WIDGET_SIZE::INFINITE;
-  if (unmeasured && !(contentSize == unmeasuredContentSize_)) {
+  if ((infiniteX || infiniteY) && !(contentSize == unmeasuredContentSize_)) {
     unmeasuredContentSize_ = contentSize;
     if (WidgetInterface* parent = GetParentWidget()) parent->RequestLayout();
   }

@@ -1,5 +1,7 @@
 #include "source/widgets_layout/TableWidgetImpl.h"
 
+#include <span>
+
 #include <algorithm>
 #include <new>
 
@@ -286,17 +288,49 @@ Result<void> TableWidgetImpl::DeleteLine(int direction, Int index) {
   return UpdateInternalCellMap();
 }
 
+namespace {
+// What a refused move of columns or rows says, in the order the checks run.
+struct MoveMessages {
+  const char* noLine;
+  const char* badEnd;
+  const char* badTarget;
+  const char* ontoItself;
+};
+constexpr MoveMessages kColumnMoveMessages{kNoColumn, "Illegal end column.", "Specified insertAfterColumn not existing.",
+                                           "Cannot insert column after myself"};
+constexpr MoveMessages kRowMoveMessages{kNoRow, "Illegal end row.", "Specified insertAfterRow not existing.",
+                                        "Cannot insert row after myself"};
+
+// The checks of a move of lines [first, last] behind line `insertAfter` (-1: to the front) among
+// `count`; true when the block would land behind one of its own lines, where it stays.
+Result<bool> CheckLineMove(Int count, Int first, Int last, Int insertAfter, const MoveMessages& messages) {
+  if (count == 0 || first < 0 || last < 0 || first >= count || last >= count) {
+    return IllegalStateError(messages.noLine);
+  }
+  if (last < first) return IllegalStateError(messages.badEnd);
+  if (insertAfter >= count || insertAfter < -1) return IllegalStateError(messages.badTarget);
+  if (insertAfter == first || (insertAfter == -1 && first == 0)) return IllegalStateError(messages.ontoItself);
+  return insertAfter > first && insertAfter <= last;
+}
+
+// Moves `block` in its order in front of `anchor`, or behind it.
+Result<void> PlaceBlock(std::span<const Ref<HierarchyObject>> block, HierarchyObject* anchor, bool inFront) {
+  HierarchyObject* previous = anchor;
+  for (const Ref<HierarchyObject>& child : block) {
+    if (inFront) {
+      ZV_TRY(child->InsertBefore(anchor));
+    } else {
+      ZV_TRY(child->InsertAfter(previous));
+      previous = child.Get();
+    }
+  }
+  return Ok();
+}
+}  // namespace
+
 Result<void> TableWidgetImpl::MoveColumns(Int first, Int last, Int insertAfter) {
-  if (countX_ == 0 || first < 0 || last < 0 || first >= countX_ || last >= countX_) {
-    return IllegalStateError(kNoColumn);
-  }
-  if (last < first) return IllegalStateError("Illegal end column.");
-  if (insertAfter >= countX_ || insertAfter < -1) return IllegalStateError("Specified insertAfterColumn not existing.");
-  if (insertAfter == first || (insertAfter == -1 && first == 0)) {
-    return IllegalStateError("Cannot insert column after myself");
-  }
-  // Behind a column of the moved block itself the block stays where it is.
-  if (insertAfter > first && insertAfter <= last) return Ok();
+  ZV_TRY_ASSIGN(const bool staysPut, CheckLineMove(countX_, first, last, insertAfter, kColumnMoveMessages));
+  if (staysPut) return Ok();
   const Int width = last - first + 1;
   std::vector<Ref<HierarchyObject>>& moved = scratch_;
   moved.clear();
@@ -319,38 +353,21 @@ Result<void> TableWidgetImpl::MoveColumns(Int first, Int last, Int insertAfter) 
   }
   const size_t stride = static_cast<size_t>(width) + 1;
   for (size_t row = 0; row * stride < moved.size(); ++row) {
-    HierarchyObject* anchor = moved[row * stride].Get();
-    HierarchyObject* previous = anchor;
-    for (size_t i = 1; i < stride; ++i) {
-      HierarchyObject* child = moved[row * stride + i].Get();
-      if (insertAfter < 0) {
-        ZV_TRY(child->InsertBefore(anchor));
-      } else {
-        ZV_TRY(child->InsertAfter(previous));
-        previous = child;
-      }
-    }
+    const std::span<const Ref<HierarchyObject>> block(moved.data() + row * stride + 1, stride - 1);
+    ZV_TRY(PlaceBlock(block, moved[row * stride].Get(), insertAfter < 0));
   }
   moved.clear();
   return UpdateInternalCellMap();
 }
 
 Result<void> TableWidgetImpl::MoveRows(Int first, Int last, Int insertAfter) {
-  if (countY_ == 0 || first < 0 || last < 0 || first >= countY_ || last >= countY_) {
-    return IllegalStateError(kNoRow);
-  }
-  if (last < first) return IllegalStateError("Illegal end row.");
-  if (insertAfter >= countY_ || insertAfter < -1) return IllegalStateError("Specified insertAfterRow not existing.");
-  if (insertAfter == first || (insertAfter == -1 && first == 0)) {
-    return IllegalStateError("Cannot insert row after myself");
-  }
-  if (insertAfter > first && insertAfter <= last) return Ok();
+  ZV_TRY_ASSIGN(const bool staysPut, CheckLineMove(countY_, first, last, insertAfter, kRowMoveMessages));
+  if (staysPut) return Ok();
   // Whole rows move: behind the last cell of row insertAfter, or in front of cell (0, 0).
   HierarchyObject* anchor = insertAfter < 0 ? FindChild(0, 0) : FindChild(countX_ - 1, insertAfter);
   if (!anchor) return IllegalStateError(kInvalidHierarchy);
   std::vector<Ref<HierarchyObject>>& moved = scratch_;
   moved.clear();
-  moved.emplace_back(anchor);
   for (Int y = first; y <= last; ++y) {
     for (Int x = 0; x < countX_; ++x) {
       HierarchyObject* child = FindChild(x, y);
@@ -361,16 +378,7 @@ Result<void> TableWidgetImpl::MoveRows(Int first, Int last, Int insertAfter) {
       moved.emplace_back(child);
     }
   }
-  HierarchyObject* previous = anchor;
-  for (size_t i = 1; i < moved.size(); ++i) {
-    HierarchyObject* child = moved[i].Get();
-    if (insertAfter < 0) {
-      ZV_TRY(child->InsertBefore(anchor));
-    } else {
-      ZV_TRY(child->InsertAfter(previous));
-      previous = child;
-    }
-  }
+  ZV_TRY(PlaceBlock(moved, anchor, insertAfter < 0));
   moved.clear();
   return UpdateInternalCellMap();
 }

@@ -11,6 +11,7 @@
 #include "host/ui/EventKeys.h"
 #include "host/ui/ModalSession.h"
 #include "source/interfaces/ButtonWidgetInterface.h"
+#include "tests/support/TestWidgets.h"
 
 namespace zarvo {
 namespace {
@@ -33,26 +34,19 @@ class ModalSessionTest : public testing::Test {
 
   HeadlessWindowSystem& System() { return static_cast<HeadlessWindowSystem&>(WindowSystem::Get()); }
 
-  Ref<AppWindow> OpenWindow(const Id& windowClass, const Rect& frame) {
-    Result<Ref<AppWindow>> window = AppWindow::Create(windowClass, frame);
-    EXPECT_TRUE(window.IsOk()) << window.GetError().ToString();
-    EXPECT_TRUE((*window)->Open().IsOk());
-    return *window;
+  static Ref<AppWindow> OpenWindow(const Id& windowClass, const Rect& frame) {
+    return test::OpenTestWindow(windowClass, frame);
   }
 
   // A button in `window` that logs its button-up as `name`.
   ButtonWidgetRef AddButton(AppWindow& window, const std::string& name) {
-    Result<ButtonWidgetRef> button = CreateObject<ButtonWidgetInterface>(Id(kButtonWidgetClassId));
-    EXPECT_TRUE(button.IsOk());
-    EXPECT_TRUE(window.GetAppWidget()->InsertChildLast(*button).IsOk());
-    (*button)->SetLocalPosition({kButtonFrame.left, kButtonFrame.top});
-    EXPECT_TRUE((*button)->SetLocalSize(kButtonFrame.Width(), kButtonFrame.Height()).IsOk());
-    EXPECT_TRUE(window.Update().IsOk());
-    (*button)->ObservableButtonUp()->AddObserver([this, name](const ButtonWidgetRef&) -> Result<void> {
+    ButtonWidgetRef button = test::AddTestButton(window, kButtonFrame);
+    if (!button) return button;
+    button->ObservableButtonUp()->AddObserver([this, name](const ButtonWidgetRef&) -> Result<void> {
       log_.push_back(name);
       return Ok();
     });
-    return *button;
+    return button;
   }
 
   void PostClick(AppWindow& window, Vector2d position) {

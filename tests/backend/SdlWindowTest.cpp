@@ -28,6 +28,7 @@
 #include "host/ui/Application.h"
 #include "host/ui/EventKeys.h"
 #include "source/interfaces/ButtonWidgetInterface.h"
+#include "tests/support/TestWidgets.h"
 
 // X11 last: its macros (Bool, None, True, ...) must not reach the host's headers.
 #include <SDL_syswm.h>
@@ -217,29 +218,22 @@ class SdlWindowTest : public testing::Test {
     return true;
   }
 
-  Ref<AppWindow> OpenWindow(const Id& windowClass, const Rect& frame, const char* title) {
-    Result<Ref<AppWindow>> window = AppWindow::Create(windowClass, frame, title);
-    EXPECT_TRUE(window.IsOk()) << window.GetError().ToString();
-    EXPECT_TRUE((*window)->Open().IsOk());
-    return *window;
+  static Ref<AppWindow> OpenWindow(const Id& windowClass, const Rect& frame, const char* title) {
+    return test::OpenTestWindow(windowClass, frame, title);
   }
 
   ButtonWidgetRef AddButton(AppWindow& window, const std::string& name) {
-    Result<ButtonWidgetRef> button = CreateObject<ButtonWidgetInterface>(Id(kButtonWidgetClassId));
-    EXPECT_TRUE(button.IsOk());
-    EXPECT_TRUE(window.GetAppWidget()->InsertChildLast(*button).IsOk());
-    (*button)->SetLocalPosition({kButtonFrame.left, kButtonFrame.top});
-    EXPECT_TRUE((*button)->SetLocalSize(kButtonFrame.Width(), kButtonFrame.Height()).IsOk());
+    ButtonWidgetRef button = test::AddTestButton(window, kButtonFrame);
+    if (!button) return button;
     for (auto [observable, what] :
-         {std::pair{(*button)->ObservableButtonDown(), "down"}, std::pair{(*button)->ObservableButtonUp(), "up"},
-          std::pair{(*button)->ObservableEnterKeyDown(), "enter"}}) {
+         {std::pair{button->ObservableButtonDown(), "down"}, std::pair{button->ObservableButtonUp(), "up"},
+          std::pair{button->ObservableEnterKeyDown(), "enter"}}) {
       observable->AddObserver([this, name, what = std::string(what)](const ButtonWidgetRef&) -> Result<void> {
         fired_.push_back(name + " " + what);
         return Ok();
       });
     }
-    EXPECT_TRUE(window.Update().IsOk());
-    return *button;
+    return button;
   }
 
   // Every event record a window receives, in order.

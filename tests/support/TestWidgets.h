@@ -3,6 +3,7 @@
 
 #include "host/core/ClassRegistry.h"
 #include "host/ui/AppWindow.h"
+#include "source/interfaces/ButtonWidgetInterface.h"
 
 namespace zarvo::test {
 
@@ -19,6 +20,26 @@ Ref<I> NewObject(const char* classId) {
   Result<Ref<I>> object = CreateObject<I>(Id(classId));
   EXPECT_TRUE(object.IsOk()) << object.GetError().ToString();
   return object.IsOk() ? *object : Ref<I>();
+}
+
+// A window of `windowClass`, opened; fails the test when it cannot be made or opened.
+inline Ref<AppWindow> OpenTestWindow(const Id& windowClass, const Rect& frame, const String& title = String()) {
+  Result<Ref<AppWindow>> window = AppWindow::Create(windowClass, frame, title);
+  EXPECT_TRUE(window.IsOk()) << window.GetError().ToString();
+  if (!window.IsOk()) return Ref<AppWindow>();
+  EXPECT_TRUE((*window)->Open().IsOk());
+  return *window;
+}
+
+// A button at `frame` in the window's root, laid out and drawn.
+inline ButtonWidgetRef AddTestButton(AppWindow& window, const Rect& frame) {
+  ButtonWidgetRef button = NewObject<ButtonWidgetInterface>(kButtonWidgetClassId);
+  if (!button) return button;
+  EXPECT_TRUE(window.GetAppWidget()->InsertChildLast(button).IsOk());
+  button->SetLocalPosition({frame.left, frame.top});
+  EXPECT_TRUE(button->SetLocalSize(frame.Width(), frame.Height()).IsOk());
+  EXPECT_TRUE(window.Update().IsOk());
+  return button;
 }
 
 }  // namespace zarvo::test
