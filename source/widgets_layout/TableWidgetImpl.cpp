@@ -296,7 +296,8 @@ struct MoveMessages {
   const char* badTarget;
   const char* ontoItself;
 };
-constexpr MoveMessages kColumnMoveMessages{kNoColumn, "Illegal end column.", "Specified insertAfterColumn not existing.",
+constexpr MoveMessages kColumnMoveMessages{kNoColumn, "Illegal end column.",
+                                           "Specified insertAfterColumn not existing.",
                                            "Cannot insert column after myself"};
 constexpr MoveMessages kRowMoveMessages{kNoRow, "Illegal end row.", "Specified insertAfterRow not existing.",
                                         "Cannot insert row after myself"};

@@ -10,6 +10,8 @@
 #include "host/core/MainThreadQueue.h"
 #include "host/ui/AppWindow.h"
 #include "host/ui/Application.h"
+#include "tests/support/HeadlessSystemTest.h"
+#include "tests/support/TestWidgets.h"
 
 namespace zarvo {
 namespace {
@@ -46,23 +48,10 @@ class FailingWidget final : public WidgetBase {
   Result<void> DrawContent() override { return IllegalStateError("Broken drawing"); }
 };
 
-class ApplicationTest : public testing::Test {
+class ApplicationTest : public test::HeadlessSystemTest {
  protected:
-  void SetUp() override {
-    WindowSystem::Install(std::make_unique<HeadlessWindowSystem>());
-    GetMainThreadQueue().Clear();
-  }
-  void TearDown() override {
-    GetMainThreadQueue().Clear();
-    WindowSystem::Install(nullptr);
-  }
 
-  Ref<AppWindow> OpenWindow() {
-    Result<Ref<AppWindow>> window = AppWindow::Create(WindowClass::Window(), kFrame);
-    EXPECT_TRUE(window.IsOk());
-    EXPECT_TRUE((*window)->Open().IsOk());
-    return *window;
-  }
+  static Ref<AppWindow> OpenWindow() { return test::OpenTestWindow(WindowClass::Window(), kFrame); }
 };
 
 TEST_F(ApplicationTest, RunEndsWhenTheLastWindowCloses) {

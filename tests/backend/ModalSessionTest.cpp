@@ -11,6 +11,7 @@
 #include "host/ui/EventKeys.h"
 #include "host/ui/ModalSession.h"
 #include "source/interfaces/ButtonWidgetInterface.h"
+#include "tests/support/HeadlessSystemTest.h"
 #include "tests/support/TestWidgets.h"
 
 namespace zarvo {
@@ -21,16 +22,8 @@ const Rect kDialogFrame{300, 300, 500, 400};
 const Rect kButtonFrame{10, 10, 90, 40};
 const Vector2d kInsideButton{50, 25};
 
-class ModalSessionTest : public testing::Test {
+class ModalSessionTest : public test::HeadlessSystemTest {
  protected:
-  void SetUp() override {
-    WindowSystem::Install(std::make_unique<HeadlessWindowSystem>());
-    GetMainThreadQueue().Clear();
-  }
-  void TearDown() override {
-    GetMainThreadQueue().Clear();
-    WindowSystem::Install(nullptr);
-  }
 
   HeadlessWindowSystem& System() { return static_cast<HeadlessWindowSystem&>(WindowSystem::Get()); }
 

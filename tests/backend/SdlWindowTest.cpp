@@ -44,6 +44,8 @@ constexpr const char* kXvfbScreen = "1024x768x24";
 constexpr std::chrono::seconds kServerStartTimeout{15};
 // How long a condition may take to show up on a real display before the test gives up.
 constexpr std::chrono::seconds kEventTimeout{10};
+// How long a pointer move may take to be reported before it is sent again.
+constexpr std::chrono::milliseconds kPointerRetry{250};
 const Rect kWindowFrame{100, 100, 340, 220};
 const Rect kButtonFrame{20, 20, 120, 60};
 const Vector2d kButtonCenter{70, 40};
@@ -254,6 +256,25 @@ class SdlWindowTest : public testing::Test {
   static Vector2d OnScreen(AppWindow& window, Vector2d position) {
     return window.GetCanvas()->GlobalToScreenPosition(position);
   }
+  // Puts the pointer over `local` in `window` and waits until the window reports it there. A
+  // window still being mapped misses the motion, so the pointer comes again from one pixel off
+  // until a report arrives; it always ends at `local`.
+  bool PointAt(AppWindow& window, Vector2d local) {
+    const auto deadline = std::chrono::steady_clock::now() + kEventTimeout;
+    while (std::chrono::steady_clock::now() < deadline) {
+      MovePointer(OnScreen(window, local + Vector2d{1.0, 1.0}));
+      MovePointer(OnScreen(window, local));
+      const auto retry = std::chrono::steady_clock::now() + kPointerRetry;
+      while (std::chrono::steady_clock::now() < retry) {
+        const bool there = SawEvent(
+            [&](const EventReader& e) { return *e.GetType() == EVENT::MOUSE_MOVE && *e.GetPosition() == local; });
+        if (there) return true;
+        if (!RunLoopTurn().IsOk()) return false;
+      }
+    }
+    return false;
+  }
+
   static void MovePointer(Vector2d screen) {
     XTestFakeMotionEvent(display_, -1, static_cast<int>(screen.x), static_cast<int>(screen.y), CurrentTime);
     XFlush(display_);
@@ -401,7 +422,7 @@ TEST_F(SdlWindowTest, ARealPointerAndKeyboardDriveAButtonAndTheScreenShowsItsCol
 TEST_F(SdlWindowTest, TextWheelAndLeavingArriveAsHostEvents) {
   Ref<AppWindow> window = OpenWindow(WindowClass::Window(), kWindowFrame, "SdlWindowTest");
   RecordEvents(*window);
-  MovePointer(OnScreen(*window, {50, 50}));
+  ASSERT_TRUE(PointAt(*window, {50, 50}));
   Key(XK_a, true);
   Key(XK_a, false);
   ASSERT_TRUE(PumpUntil([&] {
