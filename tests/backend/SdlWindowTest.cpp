@@ -469,6 +469,25 @@ TEST_F(SdlWindowTest, ARequestForAWindowThatIsGoneIsDropped) {
   EXPECT_TRUE(window->Update().IsOk());
 }
 
+// SDL puts back the handler it found before it closes its connections, and an error still queued
+// on one of them is reported only then: that handler must be ours, not the one that ends the
+// program. Our own connection stands in for SDL's.
+TEST_F(SdlWindowTest, AnErrorReportedAfterTheWindowSystemIsGoneIsDropped) {
+  WindowSystem::Install(nullptr);
+  constexpr Window kNoSuchWindow = 0x3ffffff;
+  XEvent message{};
+  message.xclient.type = ClientMessage;
+  message.xclient.window = kNoSuchWindow;
+  message.xclient.format = 32;
+  XSendEvent(display_, kNoSuchWindow, False, NoEventMask, &message);
+  XSync(display_, False);
+  Result<std::unique_ptr<SdlWindowSystem>> system = SdlWindowSystem::Create();
+  ASSERT_TRUE(system.IsOk());
+  WindowSystem::Install(std::move(*system));
+  Ref<AppWindow> window = OpenWindow(WindowClass::Window(), kWindowFrame, "SdlWindowTest");
+  EXPECT_TRUE(window->Update().IsOk());
+}
+
 TEST_F(SdlWindowTest, AMenuWindowTakesKeysAndClosesOnAClickOutsideWhichItSwallows) {
   Ref<AppWindow> window = OpenWindow(WindowClass::Window(), kWindowFrame, "SdlWindowTest");
   AddButton(*window, "button");
