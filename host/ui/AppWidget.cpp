@@ -34,6 +34,22 @@ class FlagScope {
   bool& flag_;
   bool previous_;
 };
+// The children of a large container come from memory one after another, linked in an order
+// no hardware prefetcher follows: the walks ask for the widget two siblings ahead and for the
+// next sibling's first child while they work on the current one. The next sibling itself was
+// asked for one step earlier, so reading its links costs no wait.
+constexpr size_t kPrefetchedBytes = 4 * 64;
+void PrefetchWidget(const WidgetBase* widget) {
+  if (!widget) return;
+  const char* bytes = reinterpret_cast<const char*>(widget);
+  for (size_t offset = 0; offset < kPrefetchedBytes; offset += 64) __builtin_prefetch(bytes + offset);
+}
+void PrefetchAhead(const WidgetBase* child) {
+  const WidgetBase* next = child->NextBase();
+  if (!next) return;
+  PrefetchWidget(next->NextBase());
+  PrefetchWidget(next->FirstChildBase());
+}
 }  // namespace
 
 AppWidget::AppWidget(AppWindowInterface* window, CanvasInterface* canvas) : window_(window), canvas_(canvas) {
@@ -116,6 +132,7 @@ Result<void> AppWidget::Measure(WidgetBase* widget) {
     for (WidgetBase* child = widget->FirstChildBase(); child; child = child->NextBase()) {
       if (subtree) child->SetLayoutFlag(kLayoutDirty | kDescendantDirty | kSubtreeDirty);
       if (!child->Has(kVisitFlags) && child->IsLayoutCreated()) continue;
+      PrefetchAhead(child);
       ZV_TRY(Measure(child));
       childResized = childResized || child->Has(kSizeChanged | kGeometryChanged);
     }
@@ -167,7 +184,9 @@ Result<void> AppWidget::Place(WidgetBase* widget, WidgetBase* parent, const Matr
   // widget: a container of thousands that changed nothing below is not looked through.
   if (widget->Has(kDescendantDirty)) {
     for (WidgetBase* child = widget->FirstChildBase(); child; child = child->NextBase()) {
-      if (child->Has(kVisitFlags)) ZV_TRY(Place(child, widget, globalMatrix()));
+      if (!child->Has(kVisitFlags)) continue;
+      PrefetchAhead(child);
+      ZV_TRY(Place(child, widget, globalMatrix()));
     }
   }
   if (laidOut || widget->Has(kSizeChanged)) {

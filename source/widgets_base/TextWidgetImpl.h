@@ -94,6 +94,10 @@ class TextWidgetImpl : public WidgetBase, public virtual TextWidgetInterface {
   struct Shaped;
   Shaped& GetShaped();
 
+  // What a layout walk reads of a text that needs no measuring first, next to the base's fields.
+  WRAP_MODE wrapMode_ = WRAP_MODE::NONE;
+  // Wrapped lines and the clamped line: most texts need neither, so they are made on demand.
+  std::unique_ptr<Shaped> shaped_;
   String text_ = kTextWidgetDefaultText;
   FontDescription font_{String(), kTextWidgetDefaultFontSize, FONTSTYLE::NONE, FONTBASELINE::DEFAULT};
   CanvasUnitValue minimalGlobalFontSize_ = kTextWidgetDefaultMinimalGlobalFontSize;
@@ -108,14 +112,11 @@ class TextWidgetImpl : public WidgetBase, public virtual TextWidgetInterface {
     float lineHeight = 0.0f;
   };
   Measured measured_;
-  // Wrapped lines and the clamped line: most texts need neither, so they are made on demand.
-  std::unique_ptr<Shaped> shaped_;
   // A new widget counts as changed, so that it is saved at least once: the minimal font size's
   // flag starts set.
   uint32_t changed_ = kMinimalGlobalFontSizeChanged;
   // The small state last, in as few bytes as it needs: texts come by the thousand.
   CLAMP_MODE clampMode_ = CLAMP_MODE::NONE;
-  WRAP_MODE wrapMode_ = WRAP_MODE::NONE;
   ALIGNMENT horizontalAlignment_ = ALIGNMENT::LEFT;
   ALIGNMENT verticalAlignment_ = ALIGNMENT::LEFT;
   Bool skipEmptyLines_ = false;

@@ -56,16 +56,18 @@ class CellWidgetImpl : public WidgetBase, public virtual CellWidgetInterface {
   // Checks `values` against the sides they are for, in order, then stores them all.
   Result<void> StorePaddings(std::initializer_list<std::pair<Side, CanvasUnitValue>> values);
 
-  Float preferredSize_[2] = {1.0, 1.0};
-  CanvasUnitValue padding_[4] = {CanvasUnitValue::Fon(0.0), CanvasUnitValue::Fon(0.0), CanvasUnitValue::Fon(0.0),
-                                 CanvasUnitValue::Fon(0.0)};
-  Vector2d measuredSize_;
-  Vector2d unmeasuredContentSize_;  // the INFINITE content's size the container last heard of
-  // A byte each: every slot of every container is a cell.
+  // What the container reads of every cell first, in the cache line the base's fields end in;
+  // a byte each, since every slot of every container is a cell.
   uint8_t alignment_[2] = {static_cast<uint8_t>(ALIGNMENT_MODE::MIN), static_cast<uint8_t>(ALIGNMENT_MODE::MIN)};
   uint8_t stretchMode_[2] = {static_cast<uint8_t>(CELL_STRETCH_MODE::MINIMUM),
                              static_cast<uint8_t>(CELL_STRETCH_MODE::MINIMUM)};
   bool hasMeasuredSize_ = false;
+  Vector2d measuredSize_;
+  // The next line: what placing the content reads.
+  CanvasUnitValue padding_[4] = {CanvasUnitValue::Fon(0.0), CanvasUnitValue::Fon(0.0), CanvasUnitValue::Fon(0.0),
+                                 CanvasUnitValue::Fon(0.0)};
+  Float preferredSize_[2] = {1.0, 1.0};
+  Vector2d unmeasuredContentSize_;  // the INFINITE content's size the container last heard of
 };
 
 }  // namespace zarvo

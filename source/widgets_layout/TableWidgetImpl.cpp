@@ -39,6 +39,21 @@ const Id& CellClassId() {
   return id;
 }
 
+// The cells of a large table come from memory, one per step of the sweeps below, and the
+// step is too irregular for the hardware to guess: each sweep asks for the cells a few steps
+// ahead. `bytes` covers the fields the sweep reads.
+constexpr size_t kCellsAhead = 6;
+constexpr size_t kCacheLine = 64;
+constexpr size_t kSampledBytes = 5 * kCacheLine;  // the base's fields and a cell's measure
+constexpr size_t kPlacedBytes = 3 * kCacheLine;   // the base's geometry
+template <class Entry>
+void PrefetchCell(const Entry* entries, size_t index, size_t count, size_t bytes) {
+  if (index + kCellsAhead >= count) return;
+  const char* cell = reinterpret_cast<const char*>(entries[index + kCellsAhead].widget);
+  if (!cell) return;
+  for (size_t offset = 0; offset < bytes; offset += kCacheLine) __builtin_prefetch(cell + offset);
+}
+
 // Templated on the cell's type so that the module's own cells are asked without virtual calls.
 template <class Cell>
 LineSample SampleCell(const WidgetBase& widget, const Cell& cell, WIDGET_DIRECTION direction, Float size,
@@ -460,8 +475,9 @@ Result<void> TableWidgetImpl::LayoutPass1() {
   for (size_t y = 0; y < rows; ++y) {
     TableLine& row = lines_[kRows][y];
     for (size_t x = 0; x < columns; ++x, ++entry) {
+      PrefetchCell(map_.data(), y * columns + x, map_.size(), kSampledBytes);
       WidgetBase* widget = entry->widget;
-      if (!widget || !widget->GetLocalVisibility() || !widget->GetFirstChild()) continue;
+      if (!widget || !widget->GetLocalVisibility() || !widget->FirstChildBase()) continue;
       const CellWidgetImpl* impl = entry->impl;
       const Vector2d size = impl && impl->HasMeasuredSize() ? impl->GetMeasuredParentLocalSize()
                                                             : widget->GetParentLocalSize();
@@ -541,6 +557,7 @@ Result<void> TableWidgetImpl::LayoutPass2() {
   for (size_t y = 0; y < rows; ++y) {
     const Float height = sizes_[kRows][y];
     for (size_t x = 0; x < columns; ++x, ++entry) {
+      PrefetchCell(map_.data(), y * columns + x, map_.size(), kPlacedBytes);
       WidgetBase* widget = entry->widget;
       if (!widget) continue;
       if (!widget->GetLocalVisibility()) {
