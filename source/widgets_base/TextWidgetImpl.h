@@ -96,6 +96,9 @@ class TextWidgetImpl : public WidgetBase, public virtual TextWidgetInterface {
 
   // What a layout walk reads of a text that needs no measuring first, next to the base's fields.
   WRAP_MODE wrapMode_ = WRAP_MODE::NONE;
+  // A new widget counts as changed, so that it is saved at least once: the minimal font size's
+  // flag starts set.
+  uint32_t changed_ = kMinimalGlobalFontSizeChanged;
   // Wrapped lines and the clamped line: most texts need neither, so they are made on demand.
   std::unique_ptr<Shaped> shaped_;
   String text_ = kTextWidgetDefaultText;
@@ -112,9 +115,6 @@ class TextWidgetImpl : public WidgetBase, public virtual TextWidgetInterface {
     float lineHeight = 0.0f;
   };
   Measured measured_;
-  // A new widget counts as changed, so that it is saved at least once: the minimal font size's
-  // flag starts set.
-  uint32_t changed_ = kMinimalGlobalFontSizeChanged;
   // The small state last, in as few bytes as it needs: texts come by the thousand.
   CLAMP_MODE clampMode_ = CLAMP_MODE::NONE;
   ALIGNMENT horizontalAlignment_ = ALIGNMENT::LEFT;
