@@ -166,6 +166,16 @@ Result<void> AppWidget::Place(WidgetBase* widget, WidgetBase* parent, const Matr
     ZV_TRY(widget->LayoutPass2());
     if (parent && !(widget->GetLocalPixSize() == before)) resizedInPlace_.push_back(parent);
   }
+  // Children a parent does not place follow its size only where they inherit it or size
+  // themselves by the room it leaves; those are placed again when it changed (a window resized).
+  if (widget->Has(kSizeChanged) && !widget->Has(kPlacesChildren)) {
+    constexpr uint32_t kFollowsParent = kInheritWidth | kInheritHeight | kFollowsParentRoom;
+    for (WidgetBase* child = widget->FirstChildBase(); child; child = child->NextBase()) {
+      if (!child->Has(kFollowsParent)) continue;
+      child->SetLayoutFlag(kLayoutDirty);
+      widget->SetLayoutFlag(kDescendantDirty);
+    }
+  }
   // Most widgets of a large run neither moved nor have children to visit: their matrix is
   // not needed.
   Matrix2d matrix;

@@ -228,6 +228,9 @@ class WidgetBase : public virtual WidgetInterface {
     kPlainPass2 = 1u << 25,
     kPlainPass3 = 1u << 26,
     kPlainEnd = 1u << 27,
+    // Sizes itself by the room its parent leaves (a table that squeezes or enlarges): a parent
+    // that does not place its children has it placed again when its own size changes.
+    kFollowsParentRoom = 1u << 28,
   };
   bool Has(uint32_t flag) const noexcept { return (flags_ & flag) != 0; }
   void ClearLayoutFlags() noexcept {
@@ -272,6 +275,7 @@ class WidgetBase : public virtual WidgetInterface {
   // A container that places and sizes its children itself (cell, table, flexbox) says so, and
   // the host then leaves inherit-parent-size to it.
   void SetPlacesChildren(bool places) noexcept { SetFlag(kPlacesChildren, places); }
+  void SetFollowsParentRoom(bool follows) noexcept { SetFlag(kFollowsParentRoom, follows); }
   void HandleParentChanged() override;
   void HandleChildrenChanged() override;
   void HandleLinked() override;

@@ -433,6 +433,8 @@ void TableWidgetImpl::SetTableMode(TABLE_MODE mode, WIDGET_DIRECTION direction) 
   TABLE_MODE& stored = tableMode_[DirectionIndex(direction)];
   if (stored == mode) return;
   stored = mode;
+  const TABLE_MODE fitting = TABLE_MODE::SQUEEZE | TABLE_MODE::ENLARGE;
+  SetFollowsParentRoom(HasTableMode(tableMode_[kColumns], fitting) || HasTableMode(tableMode_[kRows], fitting));
   RequestLayout();
 }
 

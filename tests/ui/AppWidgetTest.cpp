@@ -129,6 +129,21 @@ TEST_F(AppWidgetTest, InvalidatingASubtreeLaysOutEveryWidgetInItAndNothingElse) 
   EXPECT_TRUE(log_.empty()) << "the marks are gone after the run";
 }
 
+TEST_F(AppWidgetTest, AResizedWindowResizesTheChildrenThatInheritItsSize) {
+  auto fill = MakeRef<ProbeWidget>(log_, "fill");
+  fill->SetInheritParentSize(true, WIDGET_DIRECTION::HORIZONTAL);
+  fill->SetInheritParentSize(true, WIDGET_DIRECTION::VERTICAL);
+  ASSERT_TRUE(window_->GetAppWidget()->InsertChildLast(fill).IsOk());
+  ASSERT_TRUE(Update().IsOk());
+  EXPECT_EQ(fill->GetLocalPixSize(), (Vector2d{200, 100}));
+  log_.clear();
+  ASSERT_TRUE(window_->GetHostCanvas()->GetOsWindow()->SetFrame(Rect{0, 0, 320, 150}).IsOk());
+  ASSERT_TRUE(Update().IsOk());
+  EXPECT_EQ(fill->GetLocalPixSize(), (Vector2d{320, 150}));
+  EXPECT_EQ(root_->GetLocalPixSize(), (Vector2d{40, 30})) << "a child of its own size keeps it";
+  EXPECT_EQ(log_, std::vector<std::string>{"fill.Pass2"});
+}
+
 TEST_F(AppWidgetTest, PressCapturesThePointerAndUnconsumedEventsBubble) {
   ASSERT_TRUE(Update().IsOk());
   EventDriver driver(*window_);

@@ -429,6 +429,11 @@ TEST_F(TableWidgetTest, EnlargingSharesTheRoomByWeight) {
   EXPECT_EQ(table_->GetTableMode(kH), TABLE_MODE::ENLARGE);
   EXPECT_EQ(table_->GetTableMode(kV), TABLE_MODE::NONE);
 
+  ASSERT_TRUE(window_->GetHostCanvas()->GetOsWindow()->SetFrame(Rect{0, 0, 420, 200}).IsOk());
+  Update();
+  EXPECT_EQ(table_->GetLocalPixSize().x, 420.0) << "the window was resized";
+  EXPECT_EQ(Cell(2, 0)->GetLocalPixSize().x, 240.0);
+
   for (Int x : {1, 2}) Cell(x, 0)->SetPreferredSize(0.0, kH);
   Update();
   EXPECT_EQ(Cell(1, 0)->GetLocalPixSize().x, 20.0) << "without weights every column keeps its size";
