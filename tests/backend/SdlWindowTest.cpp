@@ -194,6 +194,17 @@ class SdlWindowTest : public testing::Test {
     WindowSystem::Install(nullptr);
     server_.Stop();
   }
+  // A message to a window that does not exist, on our own connection; the server answers with
+  // an error, which the process's X error handler receives.
+  static void SendToAWindowThatIsGone() {
+    constexpr Window kNoSuchWindow = 0x3ffffff;
+    XEvent message{};
+    message.xclient.type = ClientMessage;
+    message.xclient.window = kNoSuchWindow;
+    message.xclient.format = 32;
+    XSendEvent(display_, kNoSuchWindow, False, NoEventMask, &message);
+    XSync(display_, False);
+  }
   void SetUp() override {
     if (!skip_.empty()) GTEST_SKIP() << skip_;
     GetMainThreadQueue().Clear();
@@ -458,13 +469,7 @@ TEST_F(SdlWindowTest, TextWheelAndLeavingArriveAsHostEvents) {
 // A request for a window that is gone (SDL wakes its event wait with a message to a window that
 // may have just closed) must not end the program, as the X library's own handler would.
 TEST_F(SdlWindowTest, ARequestForAWindowThatIsGoneIsDropped) {
-  constexpr Window kNoSuchWindow = 0x3ffffff;
-  XEvent message{};
-  message.xclient.type = ClientMessage;
-  message.xclient.window = kNoSuchWindow;
-  message.xclient.format = 32;
-  XSendEvent(display_, kNoSuchWindow, False, NoEventMask, &message);
-  XSync(display_, False);
+  SendToAWindowThatIsGone();
   Ref<AppWindow> window = OpenWindow(WindowClass::Window(), kWindowFrame, "SdlWindowTest");
   EXPECT_TRUE(window->Update().IsOk());
 }
@@ -474,13 +479,7 @@ TEST_F(SdlWindowTest, ARequestForAWindowThatIsGoneIsDropped) {
 // program. Our own connection stands in for SDL's.
 TEST_F(SdlWindowTest, AnErrorReportedAfterTheWindowSystemIsGoneIsDropped) {
   WindowSystem::Install(nullptr);
-  constexpr Window kNoSuchWindow = 0x3ffffff;
-  XEvent message{};
-  message.xclient.type = ClientMessage;
-  message.xclient.window = kNoSuchWindow;
-  message.xclient.format = 32;
-  XSendEvent(display_, kNoSuchWindow, False, NoEventMask, &message);
-  XSync(display_, False);
+  SendToAWindowThatIsGone();
   Result<std::unique_ptr<SdlWindowSystem>> system = SdlWindowSystem::Create();
   ASSERT_TRUE(system.IsOk());
   WindowSystem::Install(std::move(*system));
