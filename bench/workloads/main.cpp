@@ -2,7 +2,8 @@
 //   workloads N NAME...     run the named workloads at size N
 //   workloads --all         run every workload at its default sizes
 // WORKLOADS_REPEAT=R multiplies the timed repetitions, so a profiler sees mostly the timed part.
-// With --all each workload runs in a process of its own and a table of targets follows.
+// With --all each workload runs in a process of its own, all on one core (WORKLOADS_CPU=C names
+// it), and a table of targets follows.
 // Each prints: workload=<name> n=<N> ns_per_item=<x> total_ms=<y> [key=value...]
 #include <algorithm>
 #include <cinttypes>
@@ -13,6 +14,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "bench/workloads/CpuChoice.h"
 #include "bench/workloads/Workload.h"
 #include "host/core/HostRegistrations.h"
 #include "source/ModuleUnits.h"
@@ -184,6 +186,10 @@ int main(int argc, char** argv) {
     for (const WorkloadDefinition& workload : GetWorkloads()) std::fprintf(stderr, " %s", workload.name.c_str());
     std::fprintf(stderr, "\n");
     return 2;
+  }
+  if (isolated) {
+    std::printf("%s\n", PinToOneCpu().c_str());
+    std::fflush(stdout);
   }
   std::vector<Measured> all;
   for (const auto& [workload, n] : plan) {
