@@ -110,6 +110,7 @@ Result<void> AppWidget::RunLayout(WidgetBase* root) {
 }
 
 Result<void> AppWidget::RunLayoutRound(WidgetBase* root) {
+  AdvanceLayoutStamp();
   ZV_TRY(Measure(root));
   WidgetBase* parent = root->ParentBase();
   return Place(root, parent, parent ? parent->GetGlobalMatrix() : Matrix2d());

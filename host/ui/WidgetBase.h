@@ -257,6 +257,10 @@ class WidgetBase : public virtual WidgetInterface {
   void SetPlainLayoutHooks(uint32_t plain) noexcept {
     flags_ = (flags_ & ~(kPlainBegin | kPlainPass1 | kPlainPass2 | kPlainPass3 | kPlainEnd)) | plain;
   }
+  // A number for the current layout round, new in every round of every window: what a widget
+  // hands its container during a round is recognised as this round's.
+  static uint32_t GetLayoutStamp() noexcept { return layoutStamp_; }
+  static void AdvanceLayoutStamp() noexcept { ++layoutStamp_; }
   // Marks this widget's ancestors as holding a widget that needs layout.
   void MarkAncestorsDirty();
   // The global frame at the last draw, damaged again when the widget moves or hides.
@@ -320,7 +324,8 @@ class WidgetBase : public virtual WidgetInterface {
   ColorA color_{1.0, 1.0, 1.0, 1.0};
   ColorA backgroundColor_{0.0, 0.0, 0.0, 0.0};
   ColorA borderColor_{0.0, 0.0, 0.0, 1.0};
-  std::unique_ptr<Extras> extras_;  // what few widgets set: limits, rounding, style sheet, presenter
+  std::unique_ptr<Extras> extras_;
+  static inline uint32_t layoutStamp_ = 0;  // the UI thread's alone  // what few widgets set: limits, rounding, style sheet, presenter
 };
 
 }  // namespace zarvo

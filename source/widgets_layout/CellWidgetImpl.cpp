@@ -35,7 +35,7 @@ Result<void> CellWidgetImpl::CopyFrom(const ObjectInterface& source) {
     stretchMode_[d] = other->stretchMode_[d];
     preferredSize_[d] = other->preferredSize_[d];
   }
-  for (int side = 0; side < 4; ++side) padding_[side] = other->padding_[side];
+  padding_ = other->padding_;
   RequestLayout();
   return Ok();
 }
@@ -72,12 +72,12 @@ Result<void> CellWidgetImpl::StorePaddings(std::initializer_list<std::pair<Side,
     // NaN is not below 0 and so passes the check; it would spread through every sum.
     if (std::isnan(value.value)) value.value = 0.0;
     // -0.0 is a valid padding; compare bits of sign too so that it is stored as given.
-    const CanvasUnitValue& stored = padding_[side];
+    const CanvasUnitValue stored = padding_[side];
     if (stored.unit == value.unit && stored.value == value.value &&
         std::signbit(stored.value) == std::signbit(value.value)) {
       continue;
     }
-    padding_[side] = value;
+    padding_.Set(side, value);
     changed = true;
   }
   if (changed) RequestLayout();
@@ -129,7 +129,36 @@ Vector2d CellWidgetImpl::GetMeasuredParentLocalSize() const {
   return {measuredSize_.x * scale.x, measuredSize_.y * scale.y};
 }
 
+void CellWidgetImpl::HandleParentChanged() {
+  tableSample_ = nullptr;
+  WidgetBase::HandleParentChanged();
+}
+
 Result<void> CellWidgetImpl::LayoutPass1() {
+  ZV_TRY(MeasureContent());
+  if (tableSample_) WriteTableSample();
+  return Ok();
+}
+
+void CellWidgetImpl::WriteTableSample() {
+  CellSample& sample = *tableSample_;
+  sample.stamp = GetLayoutStamp();
+  sample.counts = hasMeasuredSize_ && FirstChildBase() && GetLocalVisibility();
+  const auto limited = [](WIDGET_SIZE mode) {
+    return mode == WIDGET_SIZE::MIN || mode == WIDGET_SIZE::MAX || mode == WIDGET_SIZE::MIN_MAX;
+  };
+  const auto preferred = static_cast<uint8_t>(CELL_STRETCH_MODE::PREFERRED);
+  const Vector2d size = sample.counts ? GetMeasuredParentLocalSize() : Vector2d{};
+  sample.width = static_cast<float>(size.x);
+  sample.height = static_cast<float>(size.y);
+  sample.plain = !limited(GetSizeMode(kHorizontal)) && !limited(GetSizeMode(kVertical)) &&
+                 stretchMode_[0] != preferred && stretchMode_[1] != preferred &&
+                 static_cast<Float>(sample.width) == size.x && static_cast<Float>(sample.height) == size.y;
+  sample.stretch[0] = stretchMode_[0];
+  sample.stretch[1] = stretchMode_[1];
+}
+
+Result<void> CellWidgetImpl::MeasureContent() {
   WidgetBase* content = FirstChildBase();
   if (!content) return Ok();
   const Float remBase = GetRemBase();
@@ -176,10 +205,10 @@ Result<void> CellWidgetImpl::LayoutPass2() {
                               remBase);
   };
   Vector2d position = content->GetLocalPosition();
-  const CanvasUnitValue& left = padding_[kLeft];
-  const CanvasUnitValue& right = padding_[kRight];
-  const CanvasUnitValue& top = padding_[kTop];
-  const CanvasUnitValue& bottom = padding_[kBottom];
+  const CanvasUnitValue left = padding_[kLeft];
+  const CanvasUnitValue right = padding_[kRight];
+  const CanvasUnitValue top = padding_[kTop];
+  const CanvasUnitValue bottom = padding_[kBottom];
 
   const bool infiniteX = content->GetSizeMode(kHorizontal) == WIDGET_SIZE::INFINITE;
   const bool infiniteY = content->GetSizeMode(kVertical) == WIDGET_SIZE::INFINITE;

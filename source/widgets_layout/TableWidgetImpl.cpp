@@ -54,6 +54,14 @@ void PrefetchCell(const Entry* entries, size_t index, size_t count, size_t bytes
   for (size_t offset = 0; offset < bytes; offset += kCacheLine) __builtin_prefetch(cell + offset);
 }
 
+// A cell without size limits or preferred stretch, as its sample gives it.
+LineSample PlainSample(Float size, uint8_t stretch) {
+  LineSample sample;
+  sample.size = size;
+  sample.stretch = static_cast<LineStretch>(stretch);
+  return sample;
+}
+
 // Templated on the cell's type so that the module's own cells are asked without virtual calls.
 template <class Cell>
 LineSample SampleCell(const WidgetBase& widget, const Cell& cell, WIDGET_DIRECTION direction, Float size,
@@ -76,6 +84,14 @@ LineSample SampleCell(const WidgetBase& widget, const Cell& cell, WIDGET_DIRECTI
 }  // namespace
 
 TableWidgetImpl::TableWidgetImpl() { SetPlacesChildren(true); }
+
+TableWidgetImpl::~TableWidgetImpl() { LinkSamples(false); }
+
+void TableWidgetImpl::LinkSamples(bool samples) {
+  for (size_t i = 0; i < map_.size(); ++i) {
+    if (CellWidgetImpl* impl = map_[i].impl) impl->SetTableSample(samples ? &samples_[i] : nullptr);
+  }
+}
 
 Result<void> TableWidgetImpl::CreateLayout() {
   ZV_TRY(WidgetBase::CreateLayout());
@@ -114,6 +130,7 @@ HierarchyObject* TableWidgetImpl::FindChild(Int x, Int y) const {
 }
 
 Result<void> TableWidgetImpl::UpdateInternalCellMap() {
+  LinkSamples(false);
   map_.clear();
   placementCurrent_ = false;
   bool onlyCells = true;
@@ -142,6 +159,13 @@ Result<void> TableWidgetImpl::UpdateInternalCellMap() {
     map_.clear();
     return OutOfMemoryError();
   }
+  try {
+    samples_.assign(map_.size(), CellSample());
+  } catch (const std::bad_alloc&) {
+    map_.clear();
+    return OutOfMemoryError();
+  }
+  LinkSamples(true);
   mapMatchesChildren_ = true;
   onlyGridCells_ = onlyCells && static_cast<Int>(map_.size()) == countX_ * countY_;
   RequestLayout();
@@ -156,7 +180,9 @@ void TableWidgetImpl::Clear() {
     sizes_[d].clear();
     offsets_[d].clear();
   }
+  LinkSamples(false);
   map_.clear();
+  samples_.clear();
   onlyGridCells_ = false;
   placementCurrent_ = false;
   RequestLayout();
@@ -473,11 +499,22 @@ Result<void> TableWidgetImpl::LayoutPass1() {
   for (TableLine& line : lines_[kRows]) line.Reset();
   if (map_.size() < columns * rows) return IllegalStateError(kInvalidHierarchy);
   const Float remBase = GetRemBase();
+  const uint32_t stamp = GetLayoutStamp();
+  const CellSample* samples = samples_.size() == map_.size() ? samples_.data() : nullptr;
   const MapEntry* entry = map_.data();
   for (size_t y = 0; y < rows; ++y) {
     TableLine& row = lines_[kRows][y];
     for (size_t x = 0; x < columns; ++x, ++entry) {
-      PrefetchCell(map_.data(), y * columns + x, map_.size(), kSampledBytes);
+      // A cell measured in this round has said what it measured; only the others are read.
+      const size_t index = y * columns + x;
+      if (samples && samples[index].stamp == stamp && samples[index].plain) {
+        const CellSample& sample = samples[index];
+        if (!sample.counts) continue;
+        AddLineSample(lines_[kColumns][x], PlainSample(sample.width, sample.stretch[0]));
+        AddLineSample(row, PlainSample(sample.height, sample.stretch[1]));
+        continue;
+      }
+      PrefetchCell(map_.data(), index, map_.size(), kSampledBytes);
       WidgetBase* widget = entry->widget;
       if (!widget || !widget->GetLocalVisibility() || !widget->FirstChildBase()) continue;
       const CellWidgetImpl* impl = entry->impl;

@@ -3,11 +3,10 @@
 
 #include "host/ui/WidgetBase.h"
 #include "source/interfaces/TableWidgetInterface.h"
+#include "source/widgets_layout/CellWidgetImpl.h"
 #include "source/widgets_layout/TableLines.h"
 
 namespace zarvo {
-
-class CellWidgetImpl;
 
 // The grid container, and the base of the scroll area and the scrollbar. Measures its columns
 // and rows from its cells, squeezes or enlarges the stretchable ones by weight, and places the
@@ -17,6 +16,7 @@ class CellWidgetImpl;
 class TableWidgetImpl : public WidgetBase, public virtual TableWidgetInterface {
  public:
   TableWidgetImpl();
+  ~TableWidgetImpl() override;
 
   Result<void> Resize(Int x, Int y) override;
   Result<void> UpdateInternalCellMap() override;
@@ -78,6 +78,9 @@ class TableWidgetImpl : public WidgetBase, public virtual TableWidgetInterface {
   HierarchyObject* FindChild(Int x, Int y) const;
   // Counts 0, no lines, no map; the children stay.
   void Clear();
+  // Tells the module's cells in the map where to write their samples, or (`samples` false)
+  // that they have none.
+  void LinkSamples(bool samples);
   // A new cell as Resize and the inserts make it: created, its layout created, the cell
   // boundaries shown when configured.
   Result<CellWidgetRef> MakeCell() const;
@@ -92,6 +95,7 @@ class TableWidgetImpl : public WidgetBase, public virtual TableWidgetInterface {
   std::vector<TableLine> lines_[2];
   std::vector<Float> sizes_[2];
   std::vector<MapEntry> map_;  // the children in hierarchy order: index x + y * countX
+  std::vector<CellSample> samples_;  // what the module's cells measured, by map index
   // Where the last layout put the lines: columns left to right on screen (mirrored in
   // right-to-left mode), rows top to bottom.
   std::vector<Float> offsets_[2];

@@ -542,6 +542,56 @@ TEST_F(TableWidgetTest, InvisibleAndEmptyCellsDoNotCount) {
   EXPECT_EQ(Cell(1, 0)->GetLocalPixSize(), (Vector2d{0, 10})) << "but is still sized";
 }
 
+// Cells measured in a run tell the table what they measured; the others are read again. Each
+// change below is made after a layout, to a cell whose own measure it does not touch.
+TEST_F(TableWidgetTest, ChangesToCellsBetweenLayoutsReachTheLines) {
+  ASSERT_TRUE(table_->Resize(2, 2).IsOk());
+  Put(0, 0, {10, 10});
+  Ref<Leaf> wide = Put(1, 0, {90, 10});
+  Put(0, 1, {10, 70});
+  Put(1, 1, {20, 20});
+  Update();
+  EXPECT_EQ(table_->GetLocalPixSize(), (Vector2d{100, 80}));
+
+  Cell(0, 1)->SetLocalVisibility(false);
+  Update();
+  EXPECT_EQ(table_->GetLocalPixSize(), (Vector2d{100, 30})) << "hidden";
+
+  Cell(0, 1)->SetLocalVisibility(true);
+  wide->SetSize({50, 10});
+  Update();
+  EXPECT_EQ(table_->GetLocalPixSize(), (Vector2d{60, 80})) << "shown again, content resized";
+
+  Cell(1, 1)->SetMaxSize(CanvasUnitValue::Pix(15.0), kV);
+  Cell(1, 1)->SetSizeMode(WIDGET_SIZE::MAX, kV);
+  Update();
+  EXPECT_EQ(table_->GetLocalPixSize(), (Vector2d{60, 25})) << "the row takes the smallest maximum";
+
+  table_->SetTableMode(TABLE_MODE::ENLARGE, kH);
+  for (Int y : {0, 1}) Cell(1, y)->SetStretchMode(CELL_STRETCH_MODE::MAXIMUM, kH);
+  Update();
+  EXPECT_EQ(Cell(1, 0)->GetLocalPixSize().x, 290.0) << "stretched into the window's width";
+}
+
+// A cell taken to another table writes its measure there, and nothing into the table it left,
+// which may be gone.
+TEST_F(TableWidgetTest, ACellMovedToAnotherTableMeasuresForTheNewOne) {
+  ASSERT_TRUE(table_->Resize(1, 1).IsOk());
+  Put(0, 0, {30, 40});
+  Update();
+  CellWidgetRef cell = Cell(0, 0);
+  TableWidgetRef other = NewTable();
+  ASSERT_TRUE(window_->GetAppWidget()->InsertChildLast(other).IsOk());
+  cell->Remove();
+  table_->Remove();
+  table_ = TableWidgetRef();
+  ASSERT_TRUE(other->InsertChildLast(cell).IsOk());
+  ASSERT_TRUE(other->Resize(1, 1).IsOk());
+  ASSERT_TRUE(other->UpdateInternalCellMap().IsOk());
+  Update();
+  EXPECT_EQ(other->GetLocalPixSize(), (Vector2d{30, 40}));
+}
+
 TEST_F(TableWidgetTest, ColumnAndRowHitsLookAtTheFirstRowAndColumn) {
   table_->SetTableMode(TABLE_MODE::ENLARGE, kH);
   ASSERT_TRUE(table_->Resize(3, 2).IsOk());
