@@ -324,8 +324,8 @@ class WidgetBase : public virtual WidgetInterface {
   ColorA color_{1.0, 1.0, 1.0, 1.0};
   ColorA backgroundColor_{0.0, 0.0, 0.0, 0.0};
   ColorA borderColor_{0.0, 0.0, 0.0, 1.0};
-  std::unique_ptr<Extras> extras_;
-  static inline uint32_t layoutStamp_ = 0;  // the UI thread's alone  // what few widgets set: limits, rounding, style sheet, presenter
+  std::unique_ptr<Extras> extras_;  // what few widgets set: limits, rounding, style sheet, presenter
+  static inline uint32_t layoutStamp_ = 0;  // the UI thread's alone
 };
 
 }  // namespace zarvo

@@ -70,10 +70,11 @@ class CellWidgetImpl : public WidgetBase, public virtual CellWidgetInterface {
 
  private:
   enum Side { kLeft = 0, kRight = 1, kTop = 2, kBottom = 3 };
-  // Checks `values` against the sides they are for, in order, then stores them all.
+  // The cell's size from its content and paddings.
   [[nodiscard]] Result<void> MeasureContent();
   // Tells the table what this pass 1 measured.
   void WriteTableSample();
+  // Checks `values` against the sides they are for, in order, then stores them all.
   Result<void> StorePaddings(std::initializer_list<std::pair<Side, CanvasUnitValue>> values);
 
   // What the container reads of every cell first, in the cache line the base's fields end in;
