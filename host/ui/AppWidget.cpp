@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "host/core/ClassRegistry.h"
+#include "host/core/Prefetch.h"
 #include "host/ui/AppWindowInterface.h"
 #include "host/ui/CanvasInterface.h"
 #include "host/ui/EventKeys.h"
@@ -34,21 +35,15 @@ class FlagScope {
   bool& flag_;
   bool previous_;
 };
-// The children of a large container come from memory one after another, linked in an order
-// no hardware prefetcher follows: the walks ask for the widget two siblings ahead and for the
-// next sibling's first child while they work on the current one. The next sibling itself was
-// asked for one step earlier, so reading its links costs no wait.
-constexpr size_t kPrefetchedBytes = 4 * 64;
-void PrefetchWidget(const WidgetBase* widget) {
-  if (!widget) return;
-  const char* bytes = reinterpret_cast<const char*>(widget);
-  for (size_t offset = 0; offset < kPrefetchedBytes; offset += 64) __builtin_prefetch(bytes + offset);
-}
+// The walks ask for the widget two siblings ahead and for the next sibling's first child while
+// they work on the current one. The next sibling itself was asked for one step earlier, so
+// reading its links costs no wait.
+constexpr size_t kPrefetchedBytes = 4 * kCacheLineBytes;
 void PrefetchAhead(const WidgetBase* child) {
   const WidgetBase* next = child->NextBase();
   if (!next) return;
-  PrefetchWidget(next->NextBase());
-  PrefetchWidget(next->FirstChildBase());
+  PrefetchBytes(next->NextBase(), kPrefetchedBytes);
+  PrefetchBytes(next->FirstChildBase(), kPrefetchedBytes);
 }
 }  // namespace
 

@@ -7,6 +7,7 @@
 
 #include "host/core/ClassRegistry.h"
 #include "host/core/ConfigVariable.h"
+#include "host/core/Prefetch.h"
 #include "host/ui/AppWidget.h"
 #include "source/widgets_layout/CanvasUnitMath.h"
 #include "source/widgets_layout/CellWidgetImpl.h"
@@ -39,19 +40,14 @@ const Id& CellClassId() {
   return id;
 }
 
-// The cells of a large table come from memory, one per step of the sweeps below, and the
-// step is too irregular for the hardware to guess: each sweep asks for the cells a few steps
-// ahead. `bytes` covers the fields the sweep reads.
+// The cells of a large table come from memory, one per step of the sweeps below: each sweep
+// asks for the cell a few steps ahead. `bytes` covers the fields the sweep reads.
 constexpr size_t kCellsAhead = 6;
-constexpr size_t kCacheLine = 64;
-constexpr size_t kSampledBytes = 5 * kCacheLine;  // the base's fields and a cell's measure
-constexpr size_t kPlacedBytes = 3 * kCacheLine;   // the base's geometry
+constexpr size_t kSampledBytes = 5 * kCacheLineBytes;  // the base's fields and a cell's measure
+constexpr size_t kPlacedBytes = 3 * kCacheLineBytes;   // the base's geometry
 template <class Entry>
 void PrefetchCell(const Entry* entries, size_t index, size_t count, size_t bytes) {
-  if (index + kCellsAhead >= count) return;
-  const char* cell = reinterpret_cast<const char*>(entries[index + kCellsAhead].widget);
-  if (!cell) return;
-  for (size_t offset = 0; offset < bytes; offset += kCacheLine) __builtin_prefetch(cell + offset);
+  if (index + kCellsAhead < count) PrefetchBytes(entries[index + kCellsAhead].widget, bytes);
 }
 
 // A cell without size limits or preferred stretch, as its sample gives it.

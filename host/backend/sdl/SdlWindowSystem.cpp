@@ -42,9 +42,10 @@ Result<std::unique_ptr<SdlWindowSystem>> SdlWindowSystem::Create() {
     // software X server such as Xvfb; the plain one is a shared-memory copy of the damage. The
     // environment variable of the same name still wins.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-    // SDL keeps the handler it finds here and puts it back before it closes its second display
-    // connection, the one it wakes its event wait through; errors still queued on that connection
-    // are reported only then, and must not meet the X library's default, which ends the process.
+    // SDL keeps the handler it finds here: its own passes every error on to it, and it puts it
+    // back before it closes its second display connection, the one it wakes its event wait
+    // through. Errors still queued there are reported only then, and must not meet the X
+    // library's default, which ends the process.
     InstallX11ErrorHandler();
   }
   // Closing the last window is a close request like any other; the application decides.
@@ -64,8 +65,6 @@ Result<std::unique_ptr<SdlWindowSystem>> SdlWindowSystem::Create() {
     return IllegalStateError("Cannot open the display with the SDL video driver '" + driver + "': " + SDL_GetError());
   }
   const char* running = SDL_GetCurrentVideoDriver();
-  // SDL put a safety net of its own in front meanwhile; ours is to answer first.
-  if (running && String(running) == "x11") InstallX11ErrorHandler();
   std::unique_ptr<SdlWindowSystem> system(new SdlWindowSystem(running ? String(running) : driver));
   SDL_StartTextInput();
   return system;
