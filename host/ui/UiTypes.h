@@ -9,6 +9,22 @@ namespace zarvo {
 enum class WIDGET_SIZE : int32_t { NONE = 0, MIN = 1, MAX = 2, MIN_MAX = 3, FIXED = 4, INFINITE = 5 };
 enum class WIDGET_DIRECTION : int32_t { HORIZONTAL = 0, VERTICAL = 1 };
 enum class WIDGET_R2L_MODE : int32_t { LEFT_TO_RIGHT = 0, RIGHT_TO_LEFT = 1 };
+// The way a widget's value or content runs: the first two are horizontal, the last two vertical.
+enum class WIDGET_ORIENTATION : int32_t { LEFT_RIGHT = 0, RIGHT_LEFT = 1, TOP_BOTTOM = 2, BOTTOM_TOP = 3 };
+constexpr bool IsHorizontal(WIDGET_ORIENTATION orientation) {
+  return orientation == WIDGET_ORIENTATION::LEFT_RIGHT || orientation == WIDGET_ORIENTATION::RIGHT_LEFT;
+}
+constexpr WIDGET_DIRECTION DirectionOf(WIDGET_ORIENTATION orientation) {
+  return IsHorizontal(orientation) ? WIDGET_DIRECTION::HORIZONTAL : WIDGET_DIRECTION::VERTICAL;
+}
+// The orientation seen in a right-to-left layout: the horizontal ones swap, the vertical ones stay.
+constexpr WIDGET_ORIENTATION MirroredForR2L(WIDGET_ORIENTATION orientation) {
+  switch (orientation) {
+    case WIDGET_ORIENTATION::LEFT_RIGHT: return WIDGET_ORIENTATION::RIGHT_LEFT;
+    case WIDGET_ORIENTATION::RIGHT_LEFT: return WIDGET_ORIENTATION::LEFT_RIGHT;
+    default: return orientation;
+  }
+}
 
 // What a widget reports back for an event.
 enum class EVENT_RESULT : int32_t { UNCONSUMED = 0, CONSUMED = 1 };

@@ -464,7 +464,7 @@ void WidgetBase::SetAcceptR2LMode(bool accept) {
   Damage();
 }
 
-void WidgetBase::SetOrientation(WIDGET_DIRECTION orientation) {
+void WidgetBase::SetOrientation(WIDGET_ORIENTATION orientation) {
   if (orientation == GetOrientation()) return;
   orientation_ = static_cast<uint8_t>(orientation);
   RequestSwitchLayout();

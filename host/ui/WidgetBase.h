@@ -152,9 +152,9 @@ class WidgetBase : public virtual WidgetInterface {
   WIDGET_R2L_MODE GetR2LMode() const final { return static_cast<WIDGET_R2L_MODE>(r2lMode_); }
   void SetAcceptR2LMode(bool accept) override;
   bool GetAcceptR2LMode() const final { return Has(kAcceptR2L); }
-  void SetOrientation(WIDGET_DIRECTION orientation) override;
-  WIDGET_DIRECTION GetOrientation() const override { return static_cast<WIDGET_DIRECTION>(orientation_); }
-  WIDGET_DIRECTION GetEffectiveOrientation() const override { return GetOrientation(); }
+  void SetOrientation(WIDGET_ORIENTATION orientation) override;
+  WIDGET_ORIENTATION GetOrientation() const override { return static_cast<WIDGET_ORIENTATION>(orientation_); }
+  WIDGET_ORIENTATION GetEffectiveOrientation() const override { return GetOrientation(); }
   void SetLOD(Int lod) override;
   Int GetLOD() const override;
 
@@ -304,7 +304,7 @@ class WidgetBase : public virtual WidgetInterface {
   // The enumerations are stored in a byte each, next to the flags: every widget pays for them.
   uint8_t sizeMode_[2] = {static_cast<uint8_t>(WIDGET_SIZE::NONE), static_cast<uint8_t>(WIDGET_SIZE::NONE)};
   uint8_t r2lMode_ = static_cast<uint8_t>(WIDGET_R2L_MODE::LEFT_TO_RIGHT);
-  uint8_t orientation_ = static_cast<uint8_t>(WIDGET_DIRECTION::HORIZONTAL);
+  uint8_t orientation_ = static_cast<uint8_t>(WIDGET_ORIENTATION::LEFT_RIGHT);
   WidgetBase* parentBase_ = nullptr;
   WidgetBase* firstChildBase_ = nullptr;
   WidgetBase* nextBase_ = nullptr;

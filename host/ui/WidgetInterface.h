@@ -189,9 +189,9 @@ class WidgetInterface : public virtual HierarchyObject {
   virtual WIDGET_R2L_MODE GetR2LMode() const = 0;
   virtual void SetAcceptR2LMode(bool accept) = 0;
   virtual bool GetAcceptR2LMode() const = 0;
-  virtual void SetOrientation(WIDGET_DIRECTION orientation) = 0;
-  virtual WIDGET_DIRECTION GetOrientation() const = 0;
-  virtual WIDGET_DIRECTION GetEffectiveOrientation() const = 0;
+  virtual void SetOrientation(WIDGET_ORIENTATION orientation) = 0;
+  virtual WIDGET_ORIENTATION GetOrientation() const = 0;
+  virtual WIDGET_ORIENTATION GetEffectiveOrientation() const = 0;
   virtual void SetLOD(Int lod) = 0;
   virtual Int GetLOD() const = 0;
 

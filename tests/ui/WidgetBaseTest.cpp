@@ -71,5 +71,26 @@ TEST(WidgetBaseTest, ChildrenOutliveTheirParentWithoutALinkBackToIt) {
   EXPECT_EQ(WalkedChildren(*next), (std::vector<WidgetBase*>{child.Get()}));
 }
 
+TEST(WidgetBaseTest, EveryOrientationIsKeptAndAChangeAsksForTheLayoutToBeSwitched) {
+  Ref<Plain> widget = MakeRef<Plain>();
+  EXPECT_EQ(widget->GetOrientation(), WIDGET_ORIENTATION::LEFT_RIGHT);
+  for (WIDGET_ORIENTATION orientation : {WIDGET_ORIENTATION::BOTTOM_TOP, WIDGET_ORIENTATION::TOP_BOTTOM,
+                                         WIDGET_ORIENTATION::RIGHT_LEFT, WIDGET_ORIENTATION::LEFT_RIGHT}) {
+    widget->ClearSwitchRequest();
+    widget->SetOrientation(orientation);
+    EXPECT_EQ(widget->GetOrientation(), orientation);
+    EXPECT_EQ(widget->GetEffectiveOrientation(), orientation);
+    EXPECT_TRUE(widget->Has(WidgetBase::kSwitchRequested));
+    widget->ClearSwitchRequest();
+    widget->SetOrientation(orientation);
+    EXPECT_FALSE(widget->Has(WidgetBase::kSwitchRequested)) << "setting the same orientation changes nothing";
+  }
+  EXPECT_EQ(DirectionOf(WIDGET_ORIENTATION::RIGHT_LEFT), WIDGET_DIRECTION::HORIZONTAL);
+  EXPECT_EQ(DirectionOf(WIDGET_ORIENTATION::BOTTOM_TOP), WIDGET_DIRECTION::VERTICAL);
+  EXPECT_EQ(MirroredForR2L(WIDGET_ORIENTATION::LEFT_RIGHT), WIDGET_ORIENTATION::RIGHT_LEFT);
+  EXPECT_EQ(MirroredForR2L(WIDGET_ORIENTATION::RIGHT_LEFT), WIDGET_ORIENTATION::LEFT_RIGHT);
+  EXPECT_EQ(MirroredForR2L(WIDGET_ORIENTATION::TOP_BOTTOM), WIDGET_ORIENTATION::TOP_BOTTOM);
+}
+
 }  // namespace
 }  // namespace zarvo
