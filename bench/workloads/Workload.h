@@ -48,6 +48,17 @@ struct WorkloadDefinition {
   std::function<Result<Prepared>(int64_t n)> prepare;
 };
 
+// Every workload: the layout and drawing ones first, then each family's in the order their
+// files registered them.
 const std::vector<WorkloadDefinition>& GetWorkloads();
+
+// A widget family's workloads and targets, registered from the family's own file by a static
+// object, so that adding a family touches no shared list:
+//   const WorkloadRegistration kSliderWorkloads({{"drag", {1000}, &PrepareDrag}},
+//                                               {{"drag", Target::Kind::kNsPerItem, 1000, 50000.0}});
+class WorkloadRegistration {
+ public:
+  WorkloadRegistration(std::vector<WorkloadDefinition> workloads, std::vector<Target> targets);
+};
 
 }  // namespace zarvo::bench

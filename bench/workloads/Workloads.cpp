@@ -3,6 +3,7 @@
 #include <string>
 
 #include "bench/workloads/Workload.h"
+#include "bench/workloads/WorkloadSupport.h"
 #include "host/core/ClassRegistry.h"
 #include "host/ui/AppWindow.h"
 #include "host/ui/EventDriver.h"
@@ -22,16 +23,9 @@ constexpr Float kGridCellWidth = 40.0;
 constexpr Float kGridCellHeight = 20.0;
 constexpr Float kFlowWidth = 1000.0;
 constexpr Float kFlowPadding = 2.0;
-constexpr Vector2d kRenderWindow{1280.0, 800.0};
 constexpr Int kRenderColumns = 20;
 constexpr Int kRenderRows = 25;
 constexpr ColorA kChangedColor{0.2, 0.5, 0.8, 1.0};
-
-Result<Ref<AppWindow>> MakeWindow(Vector2d size) {
-  ZV_TRY_ASSIGN(Ref<AppWindow> window, AppWindow::Create(WindowClass::Window(), Rect{0, 0, size.x, size.y}));
-  ZV_TRY(window->Open());
-  return window;
-}
 
 // A table of n×n cells, each holding a text widget "a<i>" at a fixed 40×20 pixels.
 Result<Ref<TableWidgetInterface>> MakeTextGrid(int64_t n) {
@@ -113,51 +107,6 @@ Result<Prepared> PrepareFlow(int64_t n) {
   };
   prepared.check = [last, settled] { return last->GetLocalPosition() == settled && settled.y > 0.0; };
   return prepared;
-}
-
-struct ButtonWindow {
-  Ref<AppWindow> window;
-  Ref<TableWidgetInterface> table;
-  std::vector<ButtonWidgetRef> buttons;
-};
-
-enum class Holder { kWindow, kScrollArea };
-
-// Fills `window` (made when empty) with a table of buttons, each holding a text "B<i>", either
-// directly or in a scroll area as large as the window, then lays it out and draws it.
-Result<ButtonWindow> MakeButtonWindow(Int columns, Int rows, Ref<AppWindow> window = Ref<AppWindow>(),
-                                      Holder holder = Holder::kWindow) {
-  ButtonWindow result;
-  if (window) {
-    result.window = std::move(window);
-  } else {
-    ZV_TRY_ASSIGN(result.window, MakeWindow(kRenderWindow));
-  }
-  ZV_TRY_ASSIGN(result.table, CreateObject<TableWidgetInterface>(Id(kTableWidgetClassId)));
-  ZV_TRY(result.table->CreateLayout());
-  ZV_TRY(result.table->Resize(columns, rows));
-  for (Int i = 0; i < columns * rows; ++i) {
-    ZV_TRY_ASSIGN(CellWidgetRef cell, result.table->GetCell(i));
-    ZV_TRY_ASSIGN(ButtonWidgetRef button, CreateObject<ButtonWidgetInterface>(Id(kButtonWidgetClassId)));
-    ZV_TRY_ASSIGN(TextWidgetRef text, CreateObject<TextWidgetInterface>(Id(kTextWidgetClassId)));
-    text->SetText("B" + std::to_string(i));
-    ZV_TRY(button->InsertChildLast(text));
-    ZV_TRY(cell->InsertChildLast(button));
-    result.buttons.push_back(button);
-  }
-  if (holder == Holder::kWindow) {
-    ZV_TRY(result.window->GetAppWidget()->InsertChildLast(result.table));
-  } else {
-    ZV_TRY_ASSIGN(ScrollAreaWidgetRef area, CreateObject<ScrollAreaWidgetInterface>(Id(kScrollAreaWidgetClassId)));
-    ZV_TRY(area->CreateLayout());
-    for (WIDGET_DIRECTION d : {WIDGET_DIRECTION::HORIZONTAL, WIDGET_DIRECTION::VERTICAL}) {
-      area->SetInheritParentSize(true, d);
-    }
-    ZV_TRY(result.window->GetAppWidget()->InsertChildLast(area));
-    ZV_TRY(area->SetWidgetToBeScrolled(result.table));
-  }
-  ZV_TRY(result.window->Update());
-  return result;
 }
 
 Result<Prepared> PrepareRender(int64_t) {
@@ -264,10 +213,27 @@ Result<Prepared> PrepareHit(int64_t n) {
   return prepared;
 }
 
+// The families' registrations, filled before main runs.
+std::vector<WorkloadDefinition>& RegisteredWorkloads() {
+  static std::vector<WorkloadDefinition> workloads;
+  return workloads;
+}
+
+std::vector<Target>& RegisteredTargets() {
+  static std::vector<Target> targets;
+  return targets;
+}
+
 }  // namespace
 
+WorkloadRegistration::WorkloadRegistration(std::vector<WorkloadDefinition> workloads, std::vector<Target> targets) {
+  for (WorkloadDefinition& workload : workloads) RegisteredWorkloads().push_back(std::move(workload));
+  for (Target& target : targets) RegisteredTargets().push_back(std::move(target));
+}
+
 const std::vector<WorkloadDefinition>& GetWorkloads() {
-  static const std::vector<WorkloadDefinition> workloads = {
+  static const std::vector<WorkloadDefinition> workloads = [] {
+    std::vector<WorkloadDefinition> all = {
       {"grid", {32, 100, 200}, &PrepareGrid},
       {"flow", {1000, 10000, 100000}, &PrepareFlow},
       {"render", {500}, &PrepareRender},
@@ -277,13 +243,17 @@ const std::vector<WorkloadDefinition>& GetWorkloads() {
       {"memory", {10000}, &PrepareMemory},
       {"build", {100}, &PrepareBuild},
       {"hit", {100}, &PrepareHit},
-  };
+    };
+    all.insert(all.end(), RegisteredWorkloads().begin(), RegisteredWorkloads().end());
+    return all;
+  }();
   return workloads;
 }
 
 const std::vector<Target>& GetTargets() {
   using K = Target::Kind;
-  static const std::vector<Target> targets = {
+  static const std::vector<Target> targets = [] {
+    std::vector<Target> all = {
       {"grid", K::kNsPerItem, 100, 66.0, 0, ""},
       {"grid", K::kRatio, 200, 1.2, 32, ""},
       {"flow", K::kNsPerItem, 10000, 27.0, 0, ""},
@@ -294,7 +264,10 @@ const std::vector<Target>& GetTargets() {
       {"memory", K::kBytesPerItem, 10000, 1750.0, 0, ""},
       {"build", K::kNsPerItem, 100, 4800.0, 0, ""},
       {"hit", K::kNsPerItem, 100, 5000.0, 0, ""},
-  };
+    };
+    all.insert(all.end(), RegisteredTargets().begin(), RegisteredTargets().end());
+    return all;
+  }();
   return targets;
 }
 
