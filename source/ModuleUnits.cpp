@@ -31,6 +31,7 @@
 #include "source/widgets_layout/ScrollAreaWidgetImpl.h"
 #include "source/widgets_layout/ScrollSliderWidgetImpl.h"
 #include "source/widgets_layout/ScrollbarWidgetImpl.h"
+#include "source/widgets_time/TimeSliderWidgetImpl.h"
 
 namespace zarvo {
 
@@ -128,6 +129,7 @@ void RecordWidgetTexteditImpl() {
 
 void RecordWidgetTimesliderImpl() {
   RecordUnitDependencies("widget_timeslider_impl");
+  RecordCatalogueClass<TimeSliderWidgetImpl>(Id(kTimeSliderWidgetClassId), Id(kWidgetClassesRegistry));
 }
 
 void RecordWidgetTristatebuttonImpl() {
