@@ -31,6 +31,7 @@
 #include "source/widgets_layout/ScrollAreaWidgetImpl.h"
 #include "source/widgets_layout/ScrollSliderWidgetImpl.h"
 #include "source/widgets_layout/ScrollbarWidgetImpl.h"
+#include "source/widgets_time/DateTimeWidgetImpl.h"
 #include "source/widgets_time/TimeSliderWidgetImpl.h"
 
 namespace zarvo {
@@ -85,7 +86,9 @@ void RecordWidgetCycleImpl() {
 }
 
 void RecordWidgetDatetimeImpl() {
-  RecordUnitDependencies("widget_datetime_impl");
+  RecordUnitDependencies("widget_datetime_impl", {"TextButtonWidgetInterface", "TextEditWidgetInterface",
+                                                  "FrameWidgetInterface"});
+  RecordCatalogueClass<DateTimeWidgetImpl>(Id(kDateTimeWidgetClassId), Id(kWidgetClassesRegistry));
 }
 
 void RecordWidgetFrameImpl() {
