@@ -217,6 +217,8 @@ Result<WidgetRef> BuildTextPage(Gallery& gallery) {
 }  // namespace
 
 Result<WidgetRef> BuildLayoutPage(Gallery& gallery);
+Result<WidgetRef> BuildTimePage(Gallery& gallery);
+extern const char* const kTimePageScript;
 
 const std::vector<GalleryPage>& GetGalleryPages() {
   static const std::vector<GalleryPage> pages = {
@@ -255,6 +257,7 @@ const std::vector<GalleryPage>& GetGalleryPages() {
        "0.1 shot right_to_left\n"
        "0.2 key r\n"},
       {"scroll", "Scroll", &BuildScrollPage, kScrollPageScript},
+      {"time", "Time", &BuildTimePage, kTimePageScript},
   };
   return pages;
 }

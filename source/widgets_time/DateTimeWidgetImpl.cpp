@@ -24,6 +24,7 @@ constexpr CanvasUnitValue kSpacing = CanvasUnitValue::Fon(4.0);
 constexpr Float kDayCellWidth = 32.0;
 constexpr Float kDayCellHeight = 22.0;
 constexpr Float kClockSize = 120.0;
+constexpr CanvasUnitValue kMonthTextWidth = CanvasUnitValue::Fon(80.0);
 constexpr CanvasUnitValue kTimeFontSize = CanvasUnitValue::Fon(18.0);
 
 constexpr ColorA kWidgetBackground{0.1, 0.1, 0.1, 1.0};
@@ -146,6 +147,10 @@ Result<WidgetRef> DateTimeWidgetImpl::BuildCalendar() {
   ZV_TRY_ASSIGN(previousMonth_, MakeButton("\u25C0", -1, true));
   ZV_TRY_ASSIGN(nextMonth_, MakeButton("\u25B6", 1, true));
   ZV_TRY_ASSIGN(monthText_, MakeText(String(), kTextColor));
+  // As wide as the longest name, so that the month buttons stay where they are.
+  monthText_->SetSizeMode(WIDGET_SIZE::FIXED, WIDGET_DIRECTION::HORIZONTAL);
+  monthText_->SetFixedSize(kMonthTextWidth, WIDGET_DIRECTION::HORIZONTAL);
+  monthText_->SetAlignment(ALIGNMENT::CENTER, WIDGET_DIRECTION::HORIZONTAL);
   ZV_TRY_ASSIGN(yearText_, MakeText(String(), kTextColor));
   ZV_TRY(PlaceInCell(*header, 0, previousMonth_, true));
   ZV_TRY(PlaceInCell(*header, 1, monthText_, true));
