@@ -47,6 +47,12 @@ class LazyObservable {
   }
   // The observable when it was made, else nullptr.
   Obs* Peek() const noexcept { return observable_.Get(); }
+  // A copied widget shares its source's observables, so the source makes the one it has not
+  // handed out yet: observers added to either copy later are then told by both. Making it is
+  // not a visible change of the source, hence const.
+  void ShareFrom(const LazyObservable& source, const ObjectInterface& sourceOwner, const char* name) {
+    observable_ = const_cast<LazyObservable&>(source).Get(const_cast<ObjectInterface*>(&sourceOwner), name);
+  }
 
  private:
   Ref<Obs> observable_;

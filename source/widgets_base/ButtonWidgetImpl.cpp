@@ -29,9 +29,9 @@ void ButtonWidgetImpl::FreeComponent() { FreeObservables({buttonUp_.Peek(), butt
 Result<void> ButtonWidgetImpl::CopyFrom(const ObjectInterface& source) {
   const auto* other = dynamic_cast<const ButtonWidgetImpl*>(&source);
   if (!other) return IllegalArgumentError("CopyFrom needs an instance of the same class");
-  buttonDown_ = other->buttonDown_;
-  buttonUp_ = other->buttonUp_;
-  enterKeyDown_ = other->enterKeyDown_;
+  buttonDown_.ShareFrom(other->buttonDown_, *other, "ObservableButtonDown");
+  buttonUp_.ShareFrom(other->buttonUp_, *other, "ObservableButtonUp");
+  enterKeyDown_.ShareFrom(other->enterKeyDown_, *other, "ObservableEnterKeyDown");
   savedBackgroundColor_ = other->savedBackgroundColor_;
   pressed_ = other->pressed_;
   hovered_ = other->hovered_;

@@ -193,6 +193,18 @@ TEST_F(ButtonWidgetTest, CopyFromSharesTheObservablesAndCopiesTheState) {
   EXPECT_EQ((*copy)->ObservableButtonUp(), button_->ObservableButtonUp());
 }
 
+// Observables are made when first handed out; a copy taken before that must still share them.
+TEST_F(ButtonWidgetTest, CopyOfAFreshButtonSharesObservablesNeverHandedOut) {
+  Result<ButtonWidgetRef> source = CreateObject<ButtonWidgetInterface>(Id(kButtonWidgetClassId));
+  Result<ButtonWidgetRef> copy = CreateObject<ButtonWidgetInterface>(Id(kButtonWidgetClassId));
+  ASSERT_TRUE(source.IsOk() && copy.IsOk());
+  ASSERT_TRUE((*copy)->CopyFrom(**source).IsOk());
+  EXPECT_EQ((*copy)->ObservableButtonDown(), (*source)->ObservableButtonDown());
+  EXPECT_EQ((*copy)->ObservableButtonUp(), (*source)->ObservableButtonUp());
+  EXPECT_EQ((*copy)->ObservableEnterKeyDown(), (*source)->ObservableEnterKeyDown());
+  EXPECT_STREQ((*copy)->ObservableButtonUp()->GetObservableId(), "ObservableButtonUp");
+}
+
 TEST_F(ButtonWidgetTest, ObservablesCarryTheirOperationNames) {
   EXPECT_STREQ(button_->ObservableButtonDown()->GetObservableId(), "ObservableButtonDown");
   EXPECT_STREQ(button_->ObservableButtonUp()->GetObservableId(), "ObservableButtonUp");
