@@ -37,6 +37,9 @@ Rect HoldFinite(const Rect& rect) {
 
 struct TextWidgetImpl::Shaped {
   TextLinesLayout layout;
+  // The width the lines were broken for: a parent's width handed down after LayoutBegin
+  // breaks them again in LayoutPass2.
+  Float wrapWidth = -1.0;
   // The last clamped line, so that a repaint measures nothing again.
   String clampedFrom;
   CLAMP_MODE clampMode = CLAMP_MODE::NONE;
@@ -267,18 +270,37 @@ Result<void> TextWidgetImpl::LayoutBegin() {
     const Vector2d size = toLocal.TransformVector(MeasureLine(*font));
     return SetLocalSize(size.x, size.y);
   }
+  ZV_TRY(BreakLines(*font, toLocal, GetLocalPixSize().x));
+  const TextLinesLayout& layout = shaped_->layout;
+  return SetLocalSize(layout.size.x, layout.size.y);
+}
+
+Result<void> TextWidgetImpl::BreakLines(const FontHandle& font, const Matrix2d& toLocal, Float width) {
   TextLinesOptions options;
   options.wrapMode = wrapMode_;
-  options.availableWidth = GetLocalPixSize().x;
+  options.availableWidth = width;
   options.maximumLineCount = maximumLineCount_;
   options.skipEmptyLines = skipEmptyLines_;
-  options.lineStep = toLocal.TransformVector({0.0, font->GetLineHeight()}).y;
+  options.lineStep = toLocal.TransformVector({0.0, font.GetLineHeight()}).y;
   const auto measure = [&](std::string_view text) {
-    return toLocal.TransformVector({font->GetStringBoundingBox(text).Width(), 0.0}).x;
+    return toLocal.TransformVector({font.GetStringBoundingBox(text).Width(), 0.0}).x;
   };
-  TextLinesLayout& layout = GetShaped().layout;
-  ZV_TRY(LayOutTextLines(text_, options, measure, layout));
-  return SetLocalSize(layout.size.x, layout.size.y);
+  Shaped& shaped = GetShaped();
+  ZV_TRY(LayOutTextLines(text_, options, measure, shaped.layout));
+  shaped.wrapWidth = width;
+  return Ok();
+}
+
+Result<void> TextWidgetImpl::LayoutPass2() {
+  // Only words wrap by the width; the inherited width came after LayoutBegin broke the lines.
+  if (wrapMode_ != WRAP_MODE::WORD || !shaped_ || !GetInheritParentSize(WIDGET_DIRECTION::HORIZONTAL)) return Ok();
+  const Vector2d size = GetLocalPixSize();
+  if (size.x == shaped_->wrapWidth) return Ok();
+  const Matrix2d global = GetGlobalMatrix();
+  ZV_TRY_ASSIGN(const FontHandle* font, EffectiveFont(global));
+  if (!font) return Ok();
+  ZV_TRY(BreakLines(*font, global.Inverse(), size.x));
+  return SetLocalSize(size.x, shaped_->layout.size.y);
 }
 
 // ---- drawing --------------------------------------------------------------------------------

@@ -52,6 +52,7 @@ class TextWidgetImpl : public WidgetBase, public virtual TextWidgetInterface {
   // Widget-base hooks.
   Result<void> CreateLayout() override;
   Result<void> LayoutBegin() override;
+  Result<void> LayoutPass2() override;
   Result<void> DrawContent() override;
   bool IsSerialDirty() const override;
   void ResetSerialDirty() override;
@@ -91,6 +92,8 @@ class TextWidgetImpl : public WidgetBase, public virtual TextWidgetInterface {
   [[nodiscard]] Result<FontHandleRef> MakeFont(CanvasInterface& canvas, Float globalSize) const;
   // The one-line extents of the text in global pixels, measured once per text and font.
   Vector2d MeasureLine(const FontHandle& font);
+  // Breaks the text into lines no wider than `width` where words allow (local units).
+  [[nodiscard]] Result<void> BreakLines(const FontHandle& font, const Matrix2d& toLocal, Float width);
   struct Shaped;
   Shaped& GetShaped();
 

@@ -286,6 +286,37 @@ TEST(TextWidgetTest, WordModeWrapsToTheWidgetsWidth) {
   EXPECT_GT(ink->bottom, (lines.size() - 1) * PixelFont(kRemPixels)->GetLineHeight());
 }
 
+// Text that takes its parent's width breaks its lines again when that width changes.
+TEST(TextWidgetTest, WrappedTextThatInheritsItsParentsWidthWrapsAgainWhenTheWindowIsResized) {
+  TextWindow w;
+  const TextWidgetRef& text = w.Text();
+  text->SetInheritParentSize(true, WIDGET_DIRECTION::HORIZONTAL);
+  text->SetWrapMode(WRAP_MODE::WORD);
+  text->SetText(kLongText);
+  ASSERT_TRUE(w.Update().IsOk());
+  const auto expectLinesFit = [&](Float width) {
+    EXPECT_EQ(text->GetLocalPixSize().x, width);
+    const std::vector<TextLine>& lines = LinesOf(text);
+    ASSERT_FALSE(lines.empty());
+    for (const TextLine& line : lines) EXPECT_LE(WidthOf(line.text, kRemPixels), width + kTextFitTolerance) << line.text;
+    EXPECT_EQ(text->GetLocalPixSize().y, lines.size() * PixelFont(kRemPixels)->GetLineHeight());
+  };
+  expectLinesFit(kWindowWidth);
+  const size_t wideLines = LinesOf(text).size();
+  EXPECT_LE(wideLines, 3u) << "broken for the window's width, not the width before it was handed down";
+
+  constexpr Float kNarrow = 90.0;
+  ASSERT_TRUE(w.Window().GetHostCanvas()->GetOsWindow()->SetFrame(Rect{0, 0, kNarrow, kWindowHeight}).IsOk());
+  ASSERT_TRUE(w.Update().IsOk());
+  expectLinesFit(kNarrow);
+  EXPECT_GT(LinesOf(text).size(), wideLines);
+
+  ASSERT_TRUE(w.Window().GetHostCanvas()->GetOsWindow()->SetFrame(Rect{0, 0, kWindowWidth, kWindowHeight}).IsOk());
+  ASSERT_TRUE(w.Update().IsOk());
+  expectLinesFit(kWindowWidth);
+  EXPECT_EQ(LinesOf(text).size(), wideLines);
+}
+
 TEST(TextWidgetTest, AMinimalGlobalFontSizeKeepsZoomedOutTextLegible) {
   TextWindow w;
   const TextWidgetRef& text = w.Text();
