@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <limits>
 
 #include "source/widgets_color/ColorMath.h"
@@ -48,6 +49,20 @@ TEST(ColorMathTest, ConversionsRoundTrip) {
     EXPECT_NEAR(back.g, color.g, 1e-12);
     EXPECT_NEAR(back.b, color.b, 1e-12);
   }
+}
+
+// Every colour an 8-bit code can name comes back from HSV as it went in, and its code with it.
+TEST(ColorMathTest, EveryEightBitColourRoundTripsThroughHsv) {
+  int worst = 0;
+  for (uint32_t code = 0; code <= 0xFFFFFFu; ++code) {
+    const ColorA color = HexCodeToRgb(code);
+    const ColorA back = HsvToRgb(RgbToHsv(color.r, color.g, color.b));
+    const auto off = [](Float a, Float b) { return std::abs(a - b) > 1e-9; };
+    if (off(back.r, color.r) || off(back.g, color.g) || off(back.b, color.b)) {
+      if (++worst <= 3) ADD_FAILURE() << HexToString(code) << " came back as " << back.r << " " << back.g << " " << back.b;
+    }
+  }
+  EXPECT_EQ(worst, 0);
 }
 
 TEST(ColorMathTest, HexCodesTruncateAndIgnoreAlpha) {
