@@ -19,6 +19,8 @@
 #include "source/widgets_base/CustomWidgetImpl.h"
 #include "source/widgets_base/ImageButtonWidgetImpl.h"
 #include "source/widgets_base/TextButtonWidgetImpl.h"
+#include "source/widgets_color/ColorFieldWidgetImpl.h"
+#include "source/widgets_color/ColorTableWidgetImpl.h"
 #include "source/widgets_compound/ImageTextButtonWidgetImpl.h"
 #include "source/widgets_layout/CellWidgetImpl.h"
 #include "source/widgets_layout/TableWidgetImpl.h"
@@ -147,6 +149,8 @@ void RecordWidgetBooleanImpl() {
 
 void RecordWidgetColorImpl() {
   RecordUnitDependencies("widget_color_impl");
+  RecordCatalogueClass<ColorFieldWidgetImpl>(Id(kColorFieldWidgetClassId), Id(kWidgetClassesRegistry));
+  RecordCatalogueClass<ColorTableWidgetImpl>(Id(kColorTableWidgetClassId), Id(kWidgetClassesRegistry));
 }
 
 void RecordWidgetImagetextbuttonImpl() {

@@ -58,12 +58,12 @@ class LazyObservable {
   Ref<Obs> observable_;
 };
 
-// Fires an observable with the widget as its one argument: true, or the first observer error.
-template <class Obs, class Arg>
-[[nodiscard]] Result<bool> FireObservable(const Ref<Obs>& observable, const Arg& widget) {
+// Fires an observable with the widget (and what changed): true, or the first observer error.
+template <class Obs, class... Args>
+[[nodiscard]] Result<bool> FireObservable(const Ref<Obs>& observable, const Args&... args) {
   if (!observable) return NullReferenceError("Observable is missing");
   Ref<Obs> keep = observable;
-  ZV_TRY(keep->Notify(widget));
+  ZV_TRY(keep->Notify(args...));
   return true;
 }
 
@@ -74,11 +74,11 @@ T ReadStyle(const WidgetInterface& widget, const StyleKey<T>& key) {
 }
 
 // Fires a lazy observable: nobody to tell until it was handed out.
-template <class Obs, class Arg>
-[[nodiscard]] Result<bool> FireObservable(const LazyObservable<Obs>& observable, const Arg& widget) {
+template <class Obs, class... Args>
+[[nodiscard]] Result<bool> FireObservable(const LazyObservable<Obs>& observable, const Args&... args) {
   Obs* made = observable.Peek();
   if (!made) return true;
-  return FireObservable(Ref<Obs>(made), widget);
+  return FireObservable(Ref<Obs>(made), args...);
 }
 
 // Runs `work` after the current event on the main thread, keeping the widget alive until then.
