@@ -99,7 +99,8 @@ void RecordWidgetCycleImpl() {
 
 void RecordWidgetDatetimeImpl() {
   RecordUnitDependencies("widget_datetime_impl", {"TextButtonWidgetInterface", "TextEditWidgetInterface",
-                                                  "FrameWidgetInterface"});
+                                                  "FrameWidgetInterface", "CycleWidgetInterface",
+                                                  "CycleTextWidgetAdapterInterface"});
   RecordCatalogueClass<DateTimeWidgetImpl>(Id(kDateTimeWidgetClassId), Id(kWidgetClassesRegistry));
 }
 
