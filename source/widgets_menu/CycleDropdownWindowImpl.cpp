@@ -1,5 +1,7 @@
 #include "source/widgets_menu/CycleDropdownWindowImpl.h"
 
+#include <cmath>
+
 #include "host/core/ClassRegistry.h"
 #include "host/ui/CanvasInterface.h"
 #include "host/ui/PopupWindow.h"
@@ -62,7 +64,9 @@ Result<void> CycleDropdownWindowImpl::Build(const CycleWidgetRef& cycle, bool me
   ZV_TRY(appWidget.ComputeLayout());
 
   ZV_TRY_ASSIGN(const Rect work, GetWindowWorkRect(owner ? *owner : *window_->GetCanvas()));
-  Vector2d size = table_->GetLocalPixSize();
+  // Windows are whole pixels; rounding up keeps the list's bottom border inside its window.
+  const Vector2d natural = table_->GetLocalPixSize();
+  Vector2d size{std::ceil(natural.x), std::ceil(natural.y)};
   const Vector2d position = PlaceDropdown(ScreenFrameOf(*cycle), size, work);
   // Taller than the screen: the list keeps to the work area and scrolls.
   if (work.Height() < size.y) size.y = work.Height();
