@@ -33,6 +33,11 @@
 #include "source/widgets_layout/ScrollAreaWidgetImpl.h"
 #include "source/widgets_layout/ScrollSliderWidgetImpl.h"
 #include "source/widgets_layout/ScrollbarWidgetImpl.h"
+#include "source/widgets_menu/CycleDropdownWindowImpl.h"
+#include "source/widgets_menu/CycleSeparatorWidgetImpl.h"
+#include "source/widgets_menu/CycleTextAndIconWidgetAdapterImpl.h"
+#include "source/widgets_menu/CycleTextWidgetAdapterImpl.h"
+#include "source/widgets_menu/CycleWidgetImpl.h"
 #include "source/widgets_time/DateTimeWidgetImpl.h"
 #include "source/widgets_time/TimeSliderWidgetImpl.h"
 
@@ -84,12 +89,20 @@ void RecordWidgetCustombuttonImpl() {
 }
 
 void RecordWidgetCycleImpl() {
-  RecordUnitDependencies("widget_cycle_impl");
+  RecordUnitDependencies("widget_cycle_impl", {"TableWidgetInterface", "TextWidgetInterface", "TextButtonWidgetInterface",
+                                               "ImageTextButtonWidgetInterface", "ScrollAreaWidgetInterface"});
+  RecordCatalogueClass<CycleTextWidgetAdapterImpl>(Id(kCycleTextWidgetAdapterClassId), Id(kWidgetAdaptersRegistry));
+  RecordCatalogueClass<CycleTextAndIconWidgetAdapterImpl>(Id(kCycleTextAndIconWidgetAdapterClassId),
+                                                          Id(kWidgetAdaptersRegistry));
+  RecordCatalogueClass<CycleDropdownWindowImpl>(Id(kCycleDropdownWindowClassId), Id(kMvpRegistry));
+  RecordCatalogueClass<CycleSeparatorWidgetImpl>(Id(kCycleSeparatorWidgetClassId), Id(kWidgetClassesRegistry));
+  RecordCatalogueClass<CycleWidgetImpl>(Id(kCycleWidgetClassId), Id(kWidgetClassesRegistry));
 }
 
 void RecordWidgetDatetimeImpl() {
   RecordUnitDependencies("widget_datetime_impl", {"TextButtonWidgetInterface", "TextEditWidgetInterface",
-                                                  "FrameWidgetInterface"});
+                                                  "FrameWidgetInterface", "CycleWidgetInterface",
+                                                  "CycleTextWidgetAdapterInterface"});
   RecordCatalogueClass<DateTimeWidgetImpl>(Id(kDateTimeWidgetClassId), Id(kWidgetClassesRegistry));
 }
 

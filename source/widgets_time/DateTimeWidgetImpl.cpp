@@ -2,21 +2,25 @@
 
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "host/core/ClassRegistry.h"
 #include "host/ui/CanvasInterface.h"
 #include "host/ui/EventKeys.h"
 #include "source/WidgetComponent.h"
+#include "source/interfaces/CycleTextWidgetAdapterInterface.h"
 #include "source/widgets_time/CalendarMath.h"
 
 namespace zarvo {
 
 namespace {
 constexpr char kDateFormat[] = "%m / %d / %Y";
-constexpr char kMonthFormat[] = "%B";
 constexpr char kYearFormat[] = "%Y";
 constexpr char kTimeFormat[] = "%H:%M:%S";
 constexpr const char* kWeekdayLetters[kCalendarColumns] = {"M", "T", "W", "T", "F", "S", "S"};
+// The month chooser's items; their ids are the month numbers 1 to 12.
+constexpr const char* kMonthNames[12] = {"January", "February", "March",     "April",   "May",      "June",
+                                         "July",    "August",   "September", "October", "November", "December"};
 
 constexpr Float kCreatedWidth = 250.0;
 constexpr Float kCreatedHeight = 400.0;
@@ -24,7 +28,6 @@ constexpr CanvasUnitValue kSpacing = CanvasUnitValue::Fon(4.0);
 constexpr Float kDayCellWidth = 32.0;
 constexpr Float kDayCellHeight = 22.0;
 constexpr Float kClockSize = 120.0;
-constexpr CanvasUnitValue kMonthTextWidth = CanvasUnitValue::Fon(80.0);
 constexpr CanvasUnitValue kTimeFontSize = CanvasUnitValue::Fon(18.0);
 
 constexpr ColorA kWidgetBackground{0.1, 0.1, 0.1, 1.0};
@@ -141,19 +144,46 @@ Result<TextButtonWidgetRef> DateTimeWidgetImpl::MakeButton(const String& label, 
   return button;
 }
 
+Result<void> DateTimeWidgetImpl::ChooseMonth(Int month) {
+  DateTimeFields fields = DecomposeDateTime(value_);
+  if (fields.month == month) return Ok();
+  fields.month = month;
+  Result<UniversalDateTime> chosen = MakeDateTime(fields);
+  if (!chosen.IsOk()) {
+    // The value stays, and so must the month the chooser shows.
+    RequestSwitchLayout();
+    return chosen.GetError();
+  }
+  return SetDateTime(*chosen, true);
+}
+
+Result<CycleWidgetRef> DateTimeWidgetImpl::MakeMonthCycle() {
+  ZV_TRY_ASSIGN(CycleTextWidgetAdapterRef names,
+                CreateObject<CycleTextWidgetAdapterInterface>(Id(kCycleTextWidgetAdapterClassId)));
+  std::vector<Int> months;
+  for (Int month = 1; month <= 12; ++month) {
+    ZV_TRY(names->AppendItem(kMonthNames[month - 1]));
+    months.push_back(month);
+  }
+  ZV_TRY_ASSIGN(CycleWidgetRef cycle, CreateObject<CycleWidgetInterface>(Id(kCycleWidgetClassId)));
+  ZV_TRY(cycle->CreateLayout());
+  // As wide as the longest name (the cycle measures its items), so the month buttons stay put.
+  ZV_TRY(cycle->SetAdapter(names, months));
+  cycle->SetAcceptTabFocus(false);
+  cycle->ObservableItemChanged()->AddObserver(
+      this, [this](const CycleWidgetRef&, Int month) -> Result<void> { return ChooseMonth(month); });
+  return cycle;
+}
+
 Result<WidgetRef> DateTimeWidgetImpl::BuildCalendar() {
   ZV_TRY_ASSIGN(calendar_, MakeTable(1, 2));
   ZV_TRY_ASSIGN(TableWidgetRef header, MakeTable(4, 1));
   ZV_TRY_ASSIGN(previousMonth_, MakeButton("\u25C0", -1, true));
   ZV_TRY_ASSIGN(nextMonth_, MakeButton("\u25B6", 1, true));
-  ZV_TRY_ASSIGN(monthText_, MakeText(String(), kTextColor));
-  // As wide as the longest name, so that the month buttons stay where they are.
-  monthText_->SetSizeMode(WIDGET_SIZE::FIXED, WIDGET_DIRECTION::HORIZONTAL);
-  monthText_->SetFixedSize(kMonthTextWidth, WIDGET_DIRECTION::HORIZONTAL);
-  monthText_->SetAlignment(ALIGNMENT::CENTER, WIDGET_DIRECTION::HORIZONTAL);
+  ZV_TRY_ASSIGN(monthCycle_, MakeMonthCycle());
   ZV_TRY_ASSIGN(yearText_, MakeText(String(), kTextColor));
   ZV_TRY(PlaceInCell(*header, 0, previousMonth_, true));
-  ZV_TRY(PlaceInCell(*header, 1, monthText_, true));
+  ZV_TRY(PlaceInCell(*header, 1, monthCycle_, true));
   ZV_TRY(PlaceInCell(*header, 2, yearText_, true));
   ZV_TRY(PlaceInCell(*header, 3, nextMonth_, true));
   ZV_TRY(PlaceInCell(*calendar_, 0, header));
@@ -241,7 +271,7 @@ Result<void> DateTimeWidgetImpl::HandleSwitchLayout() {
   }
   const DateTimeFields fields = DecomposeDateTime(value_);
   dateText_->SetText(FormatDateTime(value_, kDateFormat));
-  monthText_->SetText(FormatDateTime(value_, kMonthFormat));
+  ZV_TRY(monthCycle_->SetItem(fields.month, false));
   yearText_->SetText(FormatDateTime(value_, kYearFormat));
   ZV_TRY(RefreshCalendar(fields));
   timeText_->SetText(FormatDateTime(value_, kTimeFormat));

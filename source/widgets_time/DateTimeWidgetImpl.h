@@ -2,6 +2,7 @@
 #include <array>
 #include <vector>
 
+#include "source/interfaces/CycleWidgetInterface.h"
 #include "source/interfaces/DateTimeWidgetInterface.h"
 #include "source/interfaces/FrameWidgetInterface.h"
 #include "source/interfaces/TextButtonWidgetInterface.h"
@@ -11,9 +12,9 @@
 
 namespace zarvo {
 
-// The date-time widget: a table of two sections. The calendar holds the month buttons, the
-// month and year of the value and a 7 × 7 grid (weekday letters, then six weeks); the time
-// section holds the date text, the time text, four buttons that step the time and the clock's
+// The date-time widget: a table of two sections. The calendar holds the month buttons, a
+// month chooser (a cycle widget), the year and a 7 × 7 grid (weekday letters, then six
+// weeks); the time section holds the date text, the time text, four buttons that step the time and the clock's
 // area, on which the widget draws the clock itself.
 class DateTimeWidgetImpl : public TableWidgetImpl, public virtual DateTimeWidgetInterface {
  public:
@@ -36,7 +37,7 @@ class DateTimeWidgetImpl : public TableWidgetImpl, public virtual DateTimeWidget
   // The children, for tests and presenters that restyle them.
   const TextWidgetRef& GetDayCell(Int index) const { return dayCells_[static_cast<size_t>(index)]; }
   const TextWidgetRef& GetDateText() const { return dateText_; }
-  const TextWidgetRef& GetMonthText() const { return monthText_; }
+  const CycleWidgetRef& GetMonthCycle() const { return monthCycle_; }
   const TextWidgetRef& GetYearText() const { return yearText_; }
   const TextEditWidgetRef& GetTimeText() const { return timeText_; }
   const FrameWidgetRef& GetClockArea() const { return clock_; }
@@ -51,6 +52,9 @@ class DateTimeWidgetImpl : public TableWidgetImpl, public virtual DateTimeWidget
 
  private:
   [[nodiscard]] Result<WidgetRef> BuildCalendar();
+  [[nodiscard]] Result<CycleWidgetRef> MakeMonthCycle();
+  // The chosen month with the other fields kept; a day the month lacks fails and keeps the value.
+  [[nodiscard]] Result<void> ChooseMonth(Int month);
   [[nodiscard]] Result<WidgetRef> BuildTimeSection();
   [[nodiscard]] Result<TextButtonWidgetRef> MakeButton(const String& label, Int stepSeconds, bool monthStep);
   [[nodiscard]] Result<void> RefreshCalendar(const DateTimeFields& fields);
@@ -70,7 +74,7 @@ class DateTimeWidgetImpl : public TableWidgetImpl, public virtual DateTimeWidget
   TableWidgetRef calendar_;
   TableWidgetRef dayGrid_;
   std::vector<TextWidgetRef> dayCells_;
-  TextWidgetRef monthText_;
+  CycleWidgetRef monthCycle_;
   TextWidgetRef yearText_;
   TextButtonWidgetRef previousMonth_;
   TextButtonWidgetRef nextMonth_;

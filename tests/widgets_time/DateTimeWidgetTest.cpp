@@ -6,6 +6,8 @@
 #include "host/ui/Canvas.h"
 #include "host/ui/EventDriver.h"
 #include "source/interfaces/DateTimeWidgetInterface.h"
+#include "source/widgets_menu/CycleDropdownWindowImpl.h"
+#include "source/widgets_menu/CycleWidgetImpl.h"
 #include "source/widgets_time/DateTimeWidgetImpl.h"
 #include "tests/support/Golden.h"
 #include "tests/support/TestWidgets.h"
@@ -73,7 +75,7 @@ TEST(DateTimeWidgetAloneTest, CreationTakesTheCurrentDateTime) {
 
 TEST_F(DateTimeWidgetTest, TheLayoutSwitchShowsTheValue) {
   EXPECT_EQ(Impl().GetDateText()->GetText(), "02 / 15 / 2024");
-  EXPECT_EQ(Impl().GetMonthText()->GetText(), "February");
+  EXPECT_EQ(Impl().GetMonthCycle()->GetItem(), 2);
   EXPECT_EQ(Impl().GetYearText()->GetText(), "2024");
   EXPECT_EQ(Impl().GetTimeText()->GetText(), "15:30:00");
   const char* letters[] = {"M", "T", "W", "T", "F", "S", "S"};
@@ -131,6 +133,37 @@ TEST_F(DateTimeWidgetTest, MonthButtonsStepAcrossYearsAndStopAtTheEnds) {
             "could not create value from year=2024, month=2, day=31, hour=0, minute=0, second=0");
   EXPECT_EQ(widget_->GetDateTime(), At(2024, 1, 31));
   EXPECT_EQ(told_.size(), 3u);
+}
+
+TEST_F(DateTimeWidgetTest, TheMonthChooserSetsTheMonthAndKeepsTheValueOnAMissingDay) {
+  const CycleWidgetRef& months = Impl().GetMonthCycle();
+  EXPECT_EQ(months->GetAdapter()->GetCount(), 12);
+  EXPECT_EQ(months->GetItemIdFromIndex(0), 1);
+  EXPECT_EQ(months->GetItemIdFromIndex(11), 12);
+  EventDriver driver(*window_);
+  ASSERT_TRUE(driver.Click(*months).IsOk());
+  auto& cycle = dynamic_cast<CycleWidgetImpl&>(*months);
+  Ref<AppWindow> list = dynamic_cast<CycleDropdownWindowImpl&>(*cycle.GetDropdownWindow()).GetPopupWindow();
+  Result<CellWidgetRef> october = dynamic_cast<CycleDropdownWindowImpl&>(*cycle.GetDropdownWindow())
+                                      .GetListTable()
+                                      ->GetCell(0, 9);
+  ASSERT_TRUE(october.IsOk());
+  EventDriver inList(*list);
+  ASSERT_TRUE(inList.Click(*(*october)->GetFirstChildWidget()).IsOk());
+  EXPECT_EQ(widget_->GetDateTime(), At(2024, 10, 15, 15, 30, 0));
+  EXPECT_EQ(told_.size(), 1u);
+  Update();
+  EXPECT_EQ(months->GetItem(), 10);
+
+  ASSERT_TRUE(widget_->SetDateTime(At(2024, 1, 31), false).IsOk());
+  Update();
+  Result<void> chosen = months->SetItem(2, true);
+  ASSERT_FALSE(chosen.IsOk());
+  EXPECT_EQ(chosen.GetError().GetMessage(),
+            "could not create value from year=2024, month=2, day=31, hour=0, minute=0, second=0");
+  EXPECT_EQ(widget_->GetDateTime(), At(2024, 1, 31));
+  Update();
+  EXPECT_EQ(months->GetItem(), 1) << "the chooser shows the kept month again";
 }
 
 TEST_F(DateTimeWidgetTest, ClickingADayMovesByItsDistanceFromTheCurrentDay) {

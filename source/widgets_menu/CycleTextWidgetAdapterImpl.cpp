@@ -1,0 +1,37 @@
+#include "source/widgets_menu/CycleTextWidgetAdapterImpl.h"
+
+#include <new>
+
+#include "host/core/ClassRegistry.h"
+#include "source/interfaces/TextButtonWidgetInterface.h"
+
+namespace zarvo {
+
+Result<WidgetRef> CycleTextWidgetAdapterImpl::GetItemWidget(Int index, const WidgetRef&) {
+  ZV_TRY(CheckIndex(index));
+  ZV_TRY_ASSIGN(TextButtonWidgetRef button, CreateObject<TextButtonWidgetInterface>(Id(kTextButtonWidgetClassId)));
+  ZV_TRY(button->CreateLayout());
+  ZV_TRY_ASSIGN(TextWidgetRef text, button->GetTextWidget());
+  text->SetText(texts_[static_cast<size_t>(index)]);
+  ObserveItemPress(*button, index);
+  return WidgetRef(button);
+}
+
+Result<void> CycleTextWidgetAdapterImpl::AppendItem(const String& text) {
+  try {
+    texts_.push_back(text);
+  } catch (const std::bad_alloc&) {
+    return OutOfMemoryError();
+  }
+  return Ok();
+}
+
+Result<void> CycleTextWidgetAdapterImpl::CopyFrom(const ObjectInterface& source) {
+  const auto* other = dynamic_cast<const CycleTextWidgetAdapterImpl*>(&source);
+  if (!other) return IllegalArgumentError("CopyFrom needs an instance of the same class");
+  texts_ = other->texts_;
+  CopyCycleLink(*other);
+  return Ok();
+}
+
+}  // namespace zarvo
