@@ -33,6 +33,8 @@
 #include "source/widgets_layout/ScrollbarWidgetImpl.h"
 #include "source/widgets_time/DateTimeWidgetImpl.h"
 #include "source/widgets_time/TimeSliderWidgetImpl.h"
+#include "source/widgets_values/FloatSliderWidgetImpl.h"
+#include "source/widgets_values/IntSliderWidgetImpl.h"
 
 namespace zarvo {
 
@@ -113,6 +115,8 @@ void RecordWidgetPaddingImpl() {
 
 void RecordWidgetSliderImpl() {
   RecordUnitDependencies("widget_slider_impl");
+  RecordCatalogueClass<IntSliderWidgetImpl>(Id(kIntSliderWidgetClassId), Id(kWidgetClassesRegistry));
+  RecordCatalogueClass<FloatSliderWidgetImpl>(Id(kFloatSliderWidgetClassId), Id(kWidgetClassesRegistry));
 }
 
 void RecordWidgetTextImpl() {
