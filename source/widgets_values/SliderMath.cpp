@@ -75,6 +75,20 @@ Rect SliderKnobRect(WIDGET_ORIENTATION orientation, Float knobShare, Vector2d si
   return {};
 }
 
+Rect SliderTrackSpan(WIDGET_ORIENTATION orientation, Float fromShare, Float toShare, Vector2d size, Float reach) {
+  const Float low = std::min(fromShare, toShare);
+  const Float high = std::max(fromShare, toShare);
+  switch (orientation) {
+    case WIDGET_ORIENTATION::LEFT_RIGHT: return {low * size.x - reach, 0.0, high * size.x + reach, size.y};
+    case WIDGET_ORIENTATION::RIGHT_LEFT:
+      return {(1.0 - high) * size.x - reach, 0.0, (1.0 - low) * size.x + reach, size.y};
+    case WIDGET_ORIENTATION::TOP_BOTTOM: return {0.0, low * size.y - reach, size.x, high * size.y + reach};
+    case WIDGET_ORIENTATION::BOTTOM_TOP:
+      return {0.0, (1.0 - high) * size.y - reach, size.x, (1.0 - low) * size.y + reach};
+  }
+  return {};
+}
+
 Rect SliderTrackViewport(WIDGET_ORIENTATION orientation, Vector2d size) {
   return IsHorizontal(orientation) ? Rect{0.0, 0.0, size.x, size.y} : Rect{0.0, 0.0, size.y, size.x};
 }

@@ -64,6 +64,10 @@ SliderTrackLayout ComputeSliderTrackLayout(Float share, Float length);
 // The knob's square in local pixels for a widget of size `size`: its side is the thickness.
 Rect SliderKnobRect(WIDGET_ORIENTATION orientation, Float knobShare, Vector2d size);
 
+// The part of the track between two shares (in either order), widened by `reach` pixels at
+// both ends along the track, across the whole thickness; in local pixels.
+Rect SliderTrackSpan(WIDGET_ORIENTATION orientation, Float fromShare, Float toShare, Vector2d size, Float reach = 0.0);
+
 // The track document's viewport: the widget's size, turned on its side for vertical sliders
 // (the document is always drawn as a horizontal track and turned by its root's transform).
 Rect SliderTrackViewport(WIDGET_ORIENTATION orientation, Vector2d size);

@@ -1,5 +1,6 @@
 #include "source/widgets_values/SliderWidgetImpl.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <numbers>
 #include <type_traits>
@@ -69,6 +70,20 @@ Result<SVGDocumentRef> LoadDocument(const char* file) {
   return document;
 }
 
+// A copy of the track that shows the whole range filled to a share, and no excess.
+Result<SVGDocumentRef> MakeTrackState(const SVGDocumentRef& track, Float fillPercent) {
+  ZV_TRY_ASSIGN(SVGDocumentRef copy, track->Clone());
+  ZV_TRY_ASSIGN(SVGElementRef fill, copy->GetElementById(kFillId));
+  auto* size = dynamic_cast<SVGSizeInterface*>(fill.Get());
+  if (!size) return IllegalStateError("SVG element 'FillBG' has no size");
+  ZV_TRY(size->SetWidth(fillPercent, SVG_UNIT::PERCENTAGE));
+  for (const char* id : {kUndershootId, kOvershootId, kUndershootIndicatorId, kOvershootIndicatorId}) {
+    ZV_TRY_ASSIGN(SVGElementRef element, copy->GetElementById(id));
+    ZV_TRY(element->SetDisplay(SVG_DISPLAY::NONE));
+  }
+  return copy;
+}
+
 Result<SVGPositionInterface*> PositionOf(const SVGElementRef& element) {
   auto* position = dynamic_cast<SVGPositionInterface*>(element.Get());
   if (!position) return IllegalStateError("SVG element '" + element->GetId() + "' has no position");
@@ -107,12 +122,42 @@ Result<void> SliderWidgetImpl<T>::SetValue(T value, Bool notify) {
   // Observers hear every set they asked for, changed or not (a drag's last value comes again
   // with the press's end); only a change is painted.
   if (value != value_) {
+    const Float before = SliderValueShare(value_, min_, max_);
     value_ = value;
-    RequestRedraw();
+    DamageValueChange(before, SliderValueShare(value_, min_, max_));
   }
   if (!notify) return Ok();
   Ref<SliderObservable<T>> observable = valueChanged_;
   return observable->Notify(WidgetRef(this), value_, dragging_);
+}
+
+template <class T>
+void SliderWidgetImpl<T>::DamageValueChange(Float shareBefore, Float shareAfter) {
+  CanvasInterface* canvas = GetCanvas();
+  if (!canvas || !GetAppWidget()) return;
+  const WIDGET_ORIENTATION orientation = GetEffectiveOrientation();
+  const Vector2d size = GetLocalPixSize();
+  Rect area;
+  if (colorSlider_) {
+    auto marker = [&](Float share) {
+      return ComputeColorSliderGeometry(orientation, size, share, ToPixels(kBorderInset), ToPixels(kSliderThickness),
+                                        ToPixels(kMarkerHalfWidth), ToPixels(kMarkerWidth))
+          .marker;
+    };
+    area = marker(shareBefore).Union(marker(shareAfter)).Inflate(1.0);
+  } else if (shareBefore >= 0.0 && shareBefore <= 1.0 && shareAfter >= 0.0 && shareAfter <= 1.0) {
+    // The knob's art is centred on the value and reaches at most half its square either way.
+    const Float knobSide = IsHorizontal(orientation) ? size.y : size.x;
+    area = SliderTrackSpan(orientation, shareBefore, shareAfter, size, knobSide * 0.5 + 1.0);
+  } else {
+    // Out of the range the whole track is compressed or stretched.
+    RequestRedraw();
+    return;
+  }
+  const Vector2d topLeft = LocalToGlobalPosition({area.left, area.top});
+  const Vector2d bottomRight = LocalToGlobalPosition({area.right, area.bottom});
+  canvas->RequestRedrawArea(Rect{std::min(topLeft.x, bottomRight.x), std::min(topLeft.y, bottomRight.y),
+                                 std::max(topLeft.x, bottomRight.x), std::max(topLeft.y, bottomRight.y)});
 }
 
 template <class T>
@@ -198,6 +243,8 @@ Result<void> SliderWidgetImpl<T>::CreateLayout() {
   ZV_TRY(SetLocalSize(kSliderLength, kSliderThickness));
   ZV_TRY_ASSIGN(track_, LoadDocument(kTrackFile));
   ZV_TRY_ASSIGN(knob_, LoadDocument(kKnobFile));
+  ZV_TRY_ASSIGN(trackFilled_, MakeTrackState(track_, 100.0));
+  ZV_TRY_ASSIGN(trackEmpty_, MakeTrackState(track_, 0.0));
   // The size policy and the documents' turn follow the orientation, including the first one.
   RequestSwitchLayout();
   return Ok();
@@ -222,27 +269,17 @@ Result<void> SliderWidgetImpl<T>::HandleSwitchLayout() {
 template <class T>
 Result<void> SliderWidgetImpl<T>::ApplyOrientationTransforms(WIDGET_ORIENTATION orientation) {
   if (!track_ || !knob_) return Ok();
-  ZV_TRY_ASSIGN(SVGElementRef trackRoot, track_->GetRootElement());
-  ZV_TRY_ASSIGN(SVGElementRef knobRoot, knob_->GetRootElement());
-  switch (orientation) {
-    case WIDGET_ORIENTATION::LEFT_RIGHT:
-      ZV_TRY(trackRoot->SetScale({1.0, 1.0}));
-      break;
-    case WIDGET_ORIENTATION::RIGHT_LEFT:
-      ZV_TRY(trackRoot->SetScale({-1.0, 1.0}));
-      break;
-    case WIDGET_ORIENTATION::TOP_BOTTOM:
-      ZV_TRY(trackRoot->SetScale({-1.0, 1.0}));
-      ZV_TRY(trackRoot->SetRotation(kVerticalRotation));
-      ZV_TRY(knobRoot->SetRotation(kVerticalRotation));
-      break;
-    case WIDGET_ORIENTATION::BOTTOM_TOP:
-      ZV_TRY(trackRoot->SetScale({1.0, 1.0}));
-      ZV_TRY(trackRoot->SetRotation(kVerticalRotation));
-      ZV_TRY(knobRoot->SetRotation(kVerticalRotation));
-      break;
-  }
+  const bool mirrored = orientation == WIDGET_ORIENTATION::RIGHT_LEFT || orientation == WIDGET_ORIENTATION::TOP_BOTTOM;
   // The turn stays when the slider becomes horizontal again; so its users have always had it.
+  if (!IsHorizontal(orientation)) {
+    ZV_TRY_ASSIGN(SVGElementRef knobRoot, knob_->GetRootElement());
+    ZV_TRY(knobRoot->SetRotation(kVerticalRotation));
+  }
+  for (const SVGDocumentRef& track : {track_, trackFilled_, trackEmpty_}) {
+    ZV_TRY_ASSIGN(SVGElementRef root, track->GetRootElement());
+    ZV_TRY(root->SetScale({mirrored ? -1.0 : 1.0, 1.0}));
+    if (!IsHorizontal(orientation)) ZV_TRY(root->SetRotation(kVerticalRotation));
+  }
   return Ok();
 }
 
@@ -311,10 +348,43 @@ Result<void> SliderWidgetImpl<T>::DrawNormal() {
   if (layout.overshoot) ZV_TRY(overshootIndicator->SetTranslation({layout.overshootIndicator, 0.0}));
   ZV_TRY(midNotch->SetTranslation({layout.midNotch, 0.0}));
 
+  const Vector2d rootTranslation = SliderTrackRootTranslation(orientation, size);
   ZV_TRY_ASSIGN(SVGElementRef trackRoot, track_->GetRootElement());
-  ZV_TRY(trackRoot->SetTranslation(SliderTrackRootTranslation(orientation, size)));
-  ZV_TRY(DrawSVG(track_->GetDrawUrl(), SliderTrackViewport(orientation, size), 0));
+  ZV_TRY(trackRoot->SetTranslation(rootTranslation));
+  if (layout.undershoot || layout.overshoot) {
+    ZV_TRY(DrawSVG(track_->GetDrawUrl(), SliderTrackViewport(orientation, size), 0));
+  } else {
+    // The copies take the size-dependent attributes, which a drag does not change.
+    for (const SVGDocumentRef& copy : {trackFilled_, trackEmpty_}) {
+      ZV_TRY_ASSIGN(SVGElementRef root, copy->GetRootElement());
+      ZV_TRY(root->SetTranslation(rootTranslation));
+      ZV_TRY_ASSIGN(SVGElementRef notch, copy->GetElementById(kMidNotchId));
+      ZV_TRY(notch->SetTranslation({layout.midNotch, 0.0}));
+    }
+    ZV_TRY(DrawTrackPart(trackFilled_, 0.0, layout.fillWidth));
+    ZV_TRY(DrawTrackPart(trackEmpty_, layout.fillWidth, 1.0));
+  }
   return DrawSVG(knob_->GetDrawUrl(), SliderKnobRect(orientation, layout.knobShare, size), 0);
+}
+
+template <class T>
+Result<void> SliderWidgetImpl<T>::DrawTrackPart(const SVGDocumentRef& document, Float fromShare, Float toShare) {
+  CanvasInterface* canvas = GetCanvas();
+  if (!canvas || !(toShare > fromShare)) return Ok();
+  const WIDGET_ORIENTATION orientation = GetEffectiveOrientation();
+  const Vector2d size = GetLocalPixSize();
+  const Rect part = SliderTrackSpan(orientation, fromShare, toShare, size);
+  // Outside the damage the part would be cut away entirely; skip the copy.
+  const Rect clip = canvas->GetClipBounds();
+  const Vector2d a = GlobalToLocalPosition({clip.left, clip.top});
+  const Vector2d b = GlobalToLocalPosition({clip.right, clip.bottom});
+  if (!part.Intersects(Rect{std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y)})) {
+    return Ok();
+  }
+  canvas->PushClipRect(part);
+  Result<void> drawn = DrawSVG(document->GetDrawUrl(), SliderTrackViewport(orientation, size), 0);
+  canvas->PopClip();
+  return drawn;
 }
 
 template <class T>

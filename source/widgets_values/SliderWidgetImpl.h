@@ -12,8 +12,12 @@ namespace zarvo {
 // The Int and Float sliders, which differ only in how a pointer's share of the track becomes a
 // value. The normal drawing moves, sizes, shows and hides elements of a track document and
 // places a knob document; the colour-slider drawing paints a gradient image with a marker.
-// Element changes that leave an attribute as it was do not render the document again, so a
-// repaint of an unchanged slider only copies pixels.
+//
+// Rendering a changed document costs far more than copying a rendering, so a drag inside the
+// range renders nothing: the track document keeps every attribute the value sets, but inside
+// the range it is shown as two fixed copies of itself, filled and empty, cut at the value. Only
+// values outside the range, which move the whole track, draw the document itself. A change of
+// value damages the stretch of track between the old and the new knob alone.
 template <class T>
 class SliderWidgetImpl : public WidgetBase, public virtual SliderWidgetInterface<T> {
  public:
@@ -64,6 +68,10 @@ class SliderWidgetImpl : public WidgetBase, public virtual SliderWidgetInterface
   [[nodiscard]] Result<void> RebuildBackground();
   [[nodiscard]] Result<void> ApplyOrientationTransforms(WIDGET_ORIENTATION orientation);
   [[nodiscard]] Result<void> DrawNormal();
+  // Draws a fixed copy of the track where it lies between two shares of the track.
+  [[nodiscard]] Result<void> DrawTrackPart(const SVGDocumentRef& document, Float fromShare, Float toShare);
+  // Damages what a value change moves on the screen.
+  void DamageValueChange(Float shareBefore, Float shareAfter);
   [[nodiscard]] Result<void> DrawColorSlider();
 
   T min_;
@@ -83,6 +91,8 @@ class SliderWidgetImpl : public WidgetBase, public virtual SliderWidgetInterface
   Int backgroundHeight_ = 0;
   SVGDocumentRef track_;
   SVGDocumentRef knob_;
+  SVGDocumentRef trackFilled_;  // the track with the value at max, never changed by the value
+  SVGDocumentRef trackEmpty_;   // the same at min
   Ref<SliderObservable<T>> valueChanged_;
 };
 

@@ -91,6 +91,10 @@ TEST(SliderMathTest, KnobTrackViewportAndRootTranslationsByOrientation) {
   EXPECT_EQ(SliderKnobRect(O::RIGHT_LEFT, 0.25, wide), (Rect{150, 0, 176, 26}));
   EXPECT_EQ(SliderKnobRect(O::TOP_BOTTOM, 0.25, tall), (Rect{0, 50, 26, 76}));
   EXPECT_EQ(SliderKnobRect(O::BOTTOM_TOP, 0.25, tall), (Rect{0, 150, 26, 176}));
+  EXPECT_EQ(SliderTrackSpan(O::LEFT_RIGHT, 0.5, 0.25, wide), (Rect{50, 0, 100, 26}));
+  EXPECT_EQ(SliderTrackSpan(O::RIGHT_LEFT, 0.25, 0.5, wide, 2), (Rect{98, 0, 152, 26}));
+  EXPECT_EQ(SliderTrackSpan(O::TOP_BOTTOM, 0.0, 0.25, tall), (Rect{0, 0, 26, 50}));
+  EXPECT_EQ(SliderTrackSpan(O::BOTTOM_TOP, 0.75, 1.0, tall, 1), (Rect{0, -1, 26, 51}));
   EXPECT_EQ(SliderTrackViewport(O::LEFT_RIGHT, wide), (Rect{0, 0, 200, 26}));
   EXPECT_EQ(SliderTrackViewport(O::BOTTOM_TOP, tall), (Rect{0, 0, 200, 26}));
   EXPECT_EQ(SliderTrackRootTranslation(O::LEFT_RIGHT, wide), (Vector2d{0, 0}));
