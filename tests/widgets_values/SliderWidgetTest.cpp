@@ -375,6 +375,7 @@ TYPED_TEST(SliderWidgetTest, ADragRepaintsTheSliderAloneAndARepaintRendersNothin
     EventDriver driver(*this->window_);
     ASSERT_TRUE(*driver.Press(this->At(0.2)));
     this->Update();
+    const uint64_t rendersBeforeDrag = this->Impl().GetTrackDocument()->GetRenderCount();
     ASSERT_TRUE(*driver.Drag(this->At(0.3)));
     this->Update();
     const Rect drawn = canvas->GetLastDrawnArea();
@@ -385,6 +386,11 @@ TYPED_TEST(SliderWidgetTest, ADragRepaintsTheSliderAloneAndARepaintRendersNothin
     EXPECT_LE(drawn.right, slider.right + 2);
     EXPECT_LE(drawn.bottom, slider.bottom + 2);
     EXPECT_FALSE(drawn.IsEmpty());
+    // Only the stretch between the two knobs, half a knob either side: 30 of 300 pixels, + 27.
+    const Float along = IsHorizontal(orientation) ? drawn.Width() : drawn.Height();
+    EXPECT_LE(along, 0.1 * kWindowSide + kThickness + 2.0 + 1.0);
+    EXPECT_EQ(this->Impl().GetTrackDocument()->GetRenderCount(), rendersBeforeDrag)
+        << "a drag inside the range renders no document";
     ASSERT_TRUE(*driver.Release(this->At(0.3)));
     this->Update();
 
