@@ -40,6 +40,8 @@
 #include "source/widgets_menu/CycleWidgetImpl.h"
 #include "source/widgets_time/DateTimeWidgetImpl.h"
 #include "source/widgets_time/TimeSliderWidgetImpl.h"
+#include "source/widgets_values/FloatSliderWidgetImpl.h"
+#include "source/widgets_values/IntSliderWidgetImpl.h"
 
 namespace zarvo {
 
@@ -128,6 +130,8 @@ void RecordWidgetPaddingImpl() {
 
 void RecordWidgetSliderImpl() {
   RecordUnitDependencies("widget_slider_impl");
+  RecordCatalogueClass<IntSliderWidgetImpl>(Id(kIntSliderWidgetClassId), Id(kWidgetClassesRegistry));
+  RecordCatalogueClass<FloatSliderWidgetImpl>(Id(kFloatSliderWidgetClassId), Id(kWidgetClassesRegistry));
 }
 
 void RecordWidgetTextImpl() {
