@@ -1,10 +1,14 @@
 #include "host/core/Expression.h"
 
-#include <muParser.h>
+#include <muParserBase.h>
 
+#include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
+#include <cstring>
 #include <memory>
+#include <numeric>
 #include <numbers>
 #include <string>
 #include <utility>
@@ -61,47 +65,104 @@ value_type AsinDegrees(value_type v) { return std::asin(v) / kRadiansPerDegree; 
 value_type AcosDegrees(value_type v) { return std::acos(v) / kRadiansPerDegree; }
 value_type AtanDegrees(value_type v) { return std::atan(v) / kRadiansPerDegree; }
 
-// A parser for one target unit and angle mode. Made once per thread and kept: setting up the
-// operators costs far more than parsing a short text.
-std::unique_ptr<mu::Parser> MakeParser(NumberUnit unit, AngleMode mode) {
-  auto parser = std::make_unique<mu::Parser>();
-  // Our own operators, so that a division by zero is an error rather than an infinity.
-  parser->EnableBuiltInOprt(false);
-  parser->DefineOprt("+", Add, mu::prADD_SUB, mu::oaLEFT, true);
-  parser->DefineOprt("-", Subtract, mu::prADD_SUB, mu::oaLEFT, true);
-  parser->DefineOprt("*", Multiply, mu::prMUL_DIV, mu::oaLEFT, true);
-  parser->DefineOprt("/", Divide, mu::prMUL_DIV, mu::oaLEFT, true);
-  parser->DefineOprt("^", Power, mu::prPOW, mu::oaRIGHT, true);
+value_type Minimum(const value_type* values, int count) { return *std::min_element(values, values + count); }
+value_type Maximum(const value_type* values, int count) { return *std::max_element(values, values + count); }
+value_type Sum(const value_type* values, int count) { return std::accumulate(values, values + count, 0.0); }
+value_type Average(const value_type* values, int count) { return Sum(values, count) / count; }
+value_type Sign(value_type v) { return v > 0 ? 1.0 : (v < 0 ? -1.0 : 0.0); }
+value_type Negate(value_type v) { return -v; }
 
-  const std::string operatorChars = std::string(parser->ValidOprtChars()) + kDegreeSign;
-  parser->DefineOprtChars(operatorChars.c_str());
-  const auto& lengths = kLengthConverters[static_cast<size_t>(unit)];
-  for (size_t written = 1; written < lengths.size(); ++written) {
-    parser->DefinePostfixOprt(std::string(kNumberUnitSuffixes[written]), lengths[written]);
-  }
-
-  const bool degrees = unit == NumberUnit::kDegree || (unit != NumberUnit::kRadian && mode == AngleMode::kDegrees);
-  parser->DefinePostfixOprt(kDegreeSign, degrees ? Same : DegreesToRadians);
-  parser->DefinePostfixOprt(std::string(NumberUnitSuffix(NumberUnit::kRadian)), degrees ? RadiansToDegrees : Same);
-  parser->DefinePostfixOprt(std::string(NumberUnitSuffix(NumberUnit::kPercent)),
-                            unit == NumberUnit::kPercent ? Same : Hundredth);
-
-  if (mode == AngleMode::kDegrees) {
-    parser->DefineFun("sin", SinDegrees);
-    parser->DefineFun("cos", CosDegrees);
-    parser->DefineFun("tan", TanDegrees);
-    parser->DefineFun("asin", AsinDegrees);
-    parser->DefineFun("acos", AcosDegrees);
-    parser->DefineFun("atan", AtanDegrees);
-  }
-  return parser;
+// Numbers in base 10 without a sign (a sign is an operator). Read here rather than by the
+// parser's stream-based reader, which costs more than the rest of the parse together. `text`
+// starts at the token; `position` is the token's place in the whole text, moved past it.
+int ReadNumber(const char* text, int* position, value_type* value) {
+  const char* begin = text;
+  if (!((*begin >= '0' && *begin <= '9') || *begin == '.')) return 0;
+  const char* end = begin + std::strlen(begin);
+  const auto [stop, error] = std::from_chars(begin, end, *value, std::chars_format::general);
+  if (error != std::errc()) return 0;
+  *position += static_cast<int>(stop - begin);
+  return 1;
 }
 
-mu::Parser& ParserFor(NumberUnit unit, AngleMode mode) {
-  thread_local std::array<std::unique_ptr<mu::Parser>, kNumberUnitCount * 2> parsers;
+constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
+
+// A parser for one target unit and angle mode, made once per thread and kept: setting up the
+// operators costs far more than parsing a short text. Built on the parser's base so that only
+// what is defined here exists: our number reader, our operators (a division by zero is an error
+// rather than an infinity) and the units as postfix operators.
+class UnitParser final : public mu::ParserBase {
+ public:
+  UnitParser(NumberUnit unit, AngleMode mode) : unit_(unit), mode_(mode) {
+    Init();
+    AddValIdent(ReadNumber);
+  }
+
+ protected:
+  void InitCharSets() override {
+    DefineNameChars((std::string("0123456789_") + kLetters).c_str());
+    DefineOprtChars((std::string(kLetters) + "+-*^/?<>=#!$%&|~'_{}" + kDegreeSign).c_str());
+    DefineInfixOprtChars("/+-*^?<>=#!$%&|~'_");
+  }
+
+  void InitFun() override {
+    const bool degrees = mode_ == AngleMode::kDegrees;
+    DefineFun("sin", degrees ? SinDegrees : static_cast<value_type (*)(value_type)>(std::sin));
+    DefineFun("cos", degrees ? CosDegrees : static_cast<value_type (*)(value_type)>(std::cos));
+    DefineFun("tan", degrees ? TanDegrees : static_cast<value_type (*)(value_type)>(std::tan));
+    DefineFun("asin", degrees ? AsinDegrees : static_cast<value_type (*)(value_type)>(std::asin));
+    DefineFun("acos", degrees ? AcosDegrees : static_cast<value_type (*)(value_type)>(std::acos));
+    DefineFun("atan", degrees ? AtanDegrees : static_cast<value_type (*)(value_type)>(std::atan));
+    DefineFun("sqrt", static_cast<value_type (*)(value_type)>(std::sqrt));
+    DefineFun("abs", static_cast<value_type (*)(value_type)>(std::fabs));
+    DefineFun("exp", static_cast<value_type (*)(value_type)>(std::exp));
+    DefineFun("ln", static_cast<value_type (*)(value_type)>(std::log));
+    DefineFun("log10", static_cast<value_type (*)(value_type)>(std::log10));
+    DefineFun("log2", static_cast<value_type (*)(value_type)>(std::log2));
+    DefineFun("rint", static_cast<value_type (*)(value_type)>(std::rint));
+    DefineFun("sign", Sign);
+    DefineFun("min", Minimum);
+    DefineFun("max", Maximum);
+    DefineFun("sum", Sum);
+    DefineFun("avg", Average);
+  }
+
+  void InitConst() override {
+    DefineConst("_pi", std::numbers::pi);
+    DefineConst("_e", std::numbers::e);
+  }
+
+  void InitOprt() override {
+    EnableBuiltInOprt(false);
+    DefineInfixOprt("-", Negate);
+    DefineInfixOprt("+", Same);
+    DefineOprt("+", Add, mu::prADD_SUB, mu::oaLEFT, true);
+    DefineOprt("-", Subtract, mu::prADD_SUB, mu::oaLEFT, true);
+    DefineOprt("*", Multiply, mu::prMUL_DIV, mu::oaLEFT, true);
+    DefineOprt("/", Divide, mu::prMUL_DIV, mu::oaLEFT, true);
+    DefineOprt("^", Power, mu::prPOW, mu::oaRIGHT, true);
+
+    const auto& lengths = kLengthConverters[static_cast<size_t>(unit_)];
+    for (size_t written = 1; written < lengths.size(); ++written) {
+      DefinePostfixOprt(std::string(kNumberUnitSuffixes[written]), lengths[written]);
+    }
+    const bool degrees = unit_ == NumberUnit::kDegree || (unit_ != NumberUnit::kRadian && mode_ == AngleMode::kDegrees);
+    DefinePostfixOprt(kDegreeSign, degrees ? Same : DegreesToRadians);
+    DefinePostfixOprt(std::string(NumberUnitSuffix(NumberUnit::kRadian)), degrees ? RadiansToDegrees : Same);
+    DefinePostfixOprt(std::string(NumberUnitSuffix(NumberUnit::kPercent)),
+                      unit_ == NumberUnit::kPercent ? Same : Hundredth);
+  }
+
+ private:
+  NumberUnit unit_;
+  AngleMode mode_;
+};
+
+UnitParser& ParserFor(NumberUnit unit, AngleMode mode) {
+  thread_local std::array<std::unique_ptr<UnitParser>, kNumberUnitCount * 2> parsers;
   const size_t index = static_cast<size_t>(unit) * 2 + (mode == AngleMode::kDegrees ? 0 : 1);
-  std::unique_ptr<mu::Parser>& parser = parsers[index];
-  if (!parser) parser = MakeParser(unit, mode);
+  std::unique_ptr<UnitParser>& parser = parsers[index];
+  if (!parser) parser = std::make_unique<UnitParser>(unit, mode);
   return *parser;
 }
 
@@ -115,7 +176,7 @@ Result<Float> EvaluateExpression(std::string_view text, NumberUnit unit, AngleMo
   if (mode != AngleMode::kDegrees && mode != AngleMode::kRadians) {
     return IllegalArgumentError("Unknown angle mode " + std::to_string(static_cast<int32_t>(mode)));
   }
-  mu::Parser& parser = ParserFor(unit, mode);
+  UnitParser& parser = ParserFor(unit, mode);
   Float value = 0.0;
   // The parser reports by exceptions; none leaves this function.
   try {
