@@ -33,6 +33,8 @@
 #include "source/widgets_layout/ScrollbarWidgetImpl.h"
 #include "source/widgets_time/DateTimeWidgetImpl.h"
 #include "source/widgets_time/TimeSliderWidgetImpl.h"
+#include "source/widgets_values/SpinBoxWidgetImpl.h"
+#include "source/widgets_values/SpinnerWidgetImpl.h"
 
 namespace zarvo {
 
@@ -175,7 +177,10 @@ void RecordWidgetRadiogroupImpl() {
 }
 
 void RecordWidgetSpinboxImpl() {
-  RecordUnitDependencies("widget_spinbox_impl");
+  RecordUnitDependencies("widget_spinbox_impl", {"TextEditWidgetInterface", "TextButtonWidgetInterface"});
+  RecordCatalogueClass<SpinnerWidgetImpl>(Id(kSpinnerWidgetClassId), Id(kWidgetClassesRegistry));
+  RecordCatalogueClass<IntSpinBoxWidgetImpl>(Id(kIntSpinBoxWidgetClassId), Id(kWidgetClassesRegistry));
+  RecordCatalogueClass<FloatSpinBoxWidgetImpl>(Id(kFloatSpinBoxWidgetClassId), Id(kWidgetClassesRegistry));
 }
 
 void RecordWidgetVectorImpl() {
