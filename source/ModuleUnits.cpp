@@ -42,6 +42,8 @@
 #include "source/widgets_time/TimeSliderWidgetImpl.h"
 #include "source/widgets_values/FloatSliderWidgetImpl.h"
 #include "source/widgets_values/IntSliderWidgetImpl.h"
+#include "source/widgets_values/SpinBoxWidgetImpl.h"
+#include "source/widgets_values/SpinnerWidgetImpl.h"
 
 namespace zarvo {
 
@@ -196,7 +198,10 @@ void RecordWidgetRadiogroupImpl() {
 }
 
 void RecordWidgetSpinboxImpl() {
-  RecordUnitDependencies("widget_spinbox_impl");
+  RecordUnitDependencies("widget_spinbox_impl", {"TextEditWidgetInterface", "TextButtonWidgetInterface"});
+  RecordCatalogueClass<SpinnerWidgetImpl>(Id(kSpinnerWidgetClassId), Id(kWidgetClassesRegistry));
+  RecordCatalogueClass<IntSpinBoxWidgetImpl>(Id(kIntSpinBoxWidgetClassId), Id(kWidgetClassesRegistry));
+  RecordCatalogueClass<FloatSpinBoxWidgetImpl>(Id(kFloatSpinBoxWidgetClassId), Id(kWidgetClassesRegistry));
 }
 
 void RecordWidgetVectorImpl() {
