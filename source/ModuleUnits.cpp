@@ -40,10 +40,14 @@
 #include "source/widgets_menu/CycleWidgetImpl.h"
 #include "source/widgets_time/DateTimeWidgetImpl.h"
 #include "source/widgets_time/TimeSliderWidgetImpl.h"
+#include "source/widgets_values/BooleanWidgetImpl.h"
+#include "source/widgets_values/CheckboxWidgetImpl.h"
 #include "source/widgets_values/FloatSliderWidgetImpl.h"
 #include "source/widgets_values/IntSliderWidgetImpl.h"
+#include "source/widgets_values/RadioGroupWidgetImpl.h"
 #include "source/widgets_values/SpinBoxWidgetImpl.h"
 #include "source/widgets_values/SpinnerWidgetImpl.h"
+#include "source/widgets_values/TristateButtonWidgetImpl.h"
 
 namespace zarvo {
 
@@ -75,6 +79,7 @@ void RecordWidgetButtonImpl() {
 
 void RecordWidgetCheckboxImpl() {
   RecordUnitDependencies("widget_checkbox_impl");
+  RecordCatalogueClass<CheckboxWidgetImpl>(Id(kCheckboxWidgetClassId), Id(kWidgetClassesRegistry));
 }
 
 void RecordWidgetCommandbuttonImpl() {
@@ -158,12 +163,14 @@ void RecordWidgetTimesliderImpl() {
 
 void RecordWidgetTristatebuttonImpl() {
   RecordUnitDependencies("widget_tristatebutton_impl");
+  RecordCatalogueClass<TristateButtonWidgetImpl>(Id(kTristateButtonWidgetClassId), Id(kWidgetClassesRegistry));
 }
 
 // source/widgets_compound/
 
 void RecordWidgetBooleanImpl() {
-  RecordUnitDependencies("widget_boolean_impl");
+  RecordUnitDependencies("widget_boolean_impl", {"CheckboxWidgetInterface", "TextWidgetInterface"});
+  RecordCatalogueClass<BooleanWidgetImpl>(Id(kBooleanWidgetClassId), Id(kWidgetClassesRegistry));
 }
 
 void RecordWidgetColorImpl() {
@@ -194,7 +201,8 @@ void RecordWidgetQuicktabImpl() {
 }
 
 void RecordWidgetRadiogroupImpl() {
-  RecordUnitDependencies("widget_radiogroup_impl");
+  RecordUnitDependencies("widget_radiogroup_impl", {"BooleanWidgetInterface", "CheckboxWidgetInterface"});
+  RecordCatalogueClass<RadioGroupWidgetImpl>(Id(kRadioGroupWidgetClassId), Id(kWidgetClassesRegistry));
 }
 
 void RecordWidgetSpinboxImpl() {

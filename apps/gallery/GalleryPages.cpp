@@ -219,6 +219,8 @@ Result<WidgetRef> BuildTextPage(Gallery& gallery) {
 Result<WidgetRef> BuildLayoutPage(Gallery& gallery);
 Result<WidgetRef> BuildTimePage(Gallery& gallery);
 extern const char* const kTimePageScript;
+Result<WidgetRef> BuildValuesPage(Gallery& gallery);
+extern const char* const kValuesPageScript;
 
 const std::vector<GalleryPage>& GetGalleryPages() {
   static const std::vector<GalleryPage> pages = {
@@ -258,6 +260,7 @@ const std::vector<GalleryPage>& GetGalleryPages() {
        "0.2 key r\n"},
       {"scroll", "Scroll", &BuildScrollPage, kScrollPageScript},
       {"time", "Time", &BuildTimePage, kTimePageScript},
+      {"values", "Values", &BuildValuesPage, kValuesPageScript},
   };
   return pages;
 }
