@@ -20,6 +20,9 @@
 #include "source/widgets_base/ImageButtonWidgetImpl.h"
 #include "source/widgets_base/TextButtonWidgetImpl.h"
 #include "source/widgets_color/ColorFieldWidgetImpl.h"
+#include "source/widgets_color/ColorHEXWidgetImpl.h"
+#include "source/widgets_color/ColorHSVWidgetImpl.h"
+#include "source/widgets_color/ColorRGBWidgetImpl.h"
 #include "source/widgets_color/ColorTableWidgetImpl.h"
 #include "source/widgets_compound/ImageTextButtonWidgetImpl.h"
 #include "source/widgets_layout/CellWidgetImpl.h"
@@ -177,6 +180,9 @@ void RecordWidgetColorImpl() {
   RecordUnitDependencies("widget_color_impl");
   RecordCatalogueClass<ColorFieldWidgetImpl>(Id(kColorFieldWidgetClassId), Id(kWidgetClassesRegistry));
   RecordCatalogueClass<ColorTableWidgetImpl>(Id(kColorTableWidgetClassId), Id(kWidgetClassesRegistry));
+  RecordCatalogueClass<ColorRGBWidgetImpl>(Id(kColorRGBWidgetClassId), Id(kWidgetClassesRegistry));
+  RecordCatalogueClass<ColorHSVWidgetImpl>(Id(kColorHSVWidgetClassId), Id(kWidgetClassesRegistry));
+  RecordCatalogueClass<ColorHEXWidgetImpl>(Id(kColorHEXWidgetClassId), Id(kWidgetClassesRegistry));
 }
 
 void RecordWidgetImagetextbuttonImpl() {

@@ -10,3 +10,13 @@ extern const StyleKey<ColorA> kColorSwatchBorderColor;
 extern const StyleKey<ColorA> kColorSwatchCurrentBorderColor;
 
 }  // namespace zarvo
+
+namespace zarvo {
+
+// The sliders of the colour notations.
+inline constexpr Float kColorSliderLength = 160.0;
+inline constexpr Float kColorSliderThickness = 14.0;
+inline constexpr Float kColorRowSpacing = 2.0;
+inline constexpr Float kHexEditWidth = 80.0;
+
+}  // namespace zarvo
