@@ -21,6 +21,7 @@
 #include "source/widgets_base/TextButtonWidgetImpl.h"
 #include "source/widgets_color/ColorFieldWidgetImpl.h"
 #include "source/widgets_color/ColorHEXWidgetImpl.h"
+#include "source/widgets_color/ColorHSVSpectrumWidgetImpl.h"
 #include "source/widgets_color/ColorHSVWidgetImpl.h"
 #include "source/widgets_color/ColorRGBWidgetImpl.h"
 #include "source/widgets_color/ColorTableWidgetImpl.h"
@@ -181,6 +182,7 @@ void RecordWidgetColorImpl() {
   RecordCatalogueClass<ColorFieldWidgetImpl>(Id(kColorFieldWidgetClassId), Id(kWidgetClassesRegistry));
   RecordCatalogueClass<ColorTableWidgetImpl>(Id(kColorTableWidgetClassId), Id(kWidgetClassesRegistry));
   RecordCatalogueClass<ColorRGBWidgetImpl>(Id(kColorRGBWidgetClassId), Id(kWidgetClassesRegistry));
+  RecordCatalogueClass<ColorHSVSpectrumWidgetImpl>(Id(kColorHSVSpectrumWidgetClassId), Id(kWidgetClassesRegistry));
   RecordCatalogueClass<ColorHSVWidgetImpl>(Id(kColorHSVWidgetClassId), Id(kWidgetClassesRegistry));
   RecordCatalogueClass<ColorHEXWidgetImpl>(Id(kColorHEXWidgetClassId), Id(kWidgetClassesRegistry));
 }

@@ -8,9 +8,6 @@ namespace {
 
 enum Row : size_t { kHue = 0, kSaturation = 1, kValue = 2 };
 
-// The hue track: red, yellow, green, cyan, blue, magenta and red again.
-const std::vector<ColorA> kHueStops = {{1, 0, 0, 1}, {1, 1, 0, 1}, {0, 1, 0, 1}, {0, 1, 1, 1},
-                                       {0, 0, 1, 1}, {1, 0, 1, 1}, {1, 0, 0, 1}};
 
 }  // namespace
 
@@ -26,7 +23,7 @@ Result<void> ColorHSVWidgetImpl::CreateLayout() {
                       {"S", static_cast<Int>(kPercentSliderMaximum)},
                       {"V", static_cast<Int>(kPercentSliderMaximum)}},
                      this, [this](size_t row, Int value) { return HandleMoved(row, value); }));
-  ZV_TRY(rows_.SetTrack(kHue, kHueStops));
+  ZV_TRY(rows_.SetTrack(kHue, HueTrackStops()));
   return ShowValue();
 }
 

@@ -114,4 +114,10 @@ Float HueSliderToComponent(Int value) noexcept {
   return static_cast<Float>(static_cast<float>(value) / static_cast<float>(kHueSliderMaximum));
 }
 
+const std::vector<ColorA>& HueTrackStops() {
+  static const std::vector<ColorA> kStops = {{1, 0, 0, 1}, {1, 1, 0, 1}, {0, 1, 0, 1}, {0, 1, 1, 1},
+                                             {0, 0, 1, 1}, {1, 0, 1, 1}, {1, 0, 0, 1}};
+  return kStops;
+}
+
 }  // namespace zarvo

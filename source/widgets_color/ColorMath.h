@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "host/core/Types.h"
 
@@ -35,5 +36,8 @@ inline constexpr int kHexCodeDigits = 6;
 [[nodiscard]] Int ComponentToSlider(Float component, Float maximum) noexcept;
 [[nodiscard]] Float SliderToComponent(Int value, Float maximum) noexcept;
 [[nodiscard]] Float HueSliderToComponent(Int value) noexcept;
+
+// The stops of a hue track: red, yellow, green, cyan, blue, magenta and red again.
+[[nodiscard]] const std::vector<ColorA>& HueTrackStops();
 
 }  // namespace zarvo

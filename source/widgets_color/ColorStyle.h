@@ -18,5 +18,7 @@ inline constexpr Float kColorSliderLength = 160.0;
 inline constexpr Float kColorSliderThickness = 14.0;
 inline constexpr Float kColorRowSpacing = 2.0;
 inline constexpr Float kHexEditWidth = 80.0;
+// The side of the saturation/value square.
+inline constexpr Float kSpectrumSide = 160.0;
 
 }  // namespace zarvo
