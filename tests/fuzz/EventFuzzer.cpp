@@ -449,7 +449,8 @@ void EventFuzzer::CallClassSetter(const WidgetRef& widget) {
   const auto direction = static_cast<WIDGET_DIRECTION>(Below(2));
   if (auto edit = Cast<TextEditWidgetInterface>(widget); edit && Chance(0.3)) {
     log_.Add(step_, name + ".SetEditMode");
-    edit->SetEditMode(static_cast<TEXTEDIT_MODE>(Below(4)));
+    // Enumerations stay in range: an unknown enumerator is a programmer mistake, asserted.
+    edit->SetEditMode(static_cast<TEXTEDIT_MODE>(Below(3)));
     edit->SetForegroundColor(HostileColor());
     return;
   }
@@ -469,8 +470,8 @@ void EventFuzzer::CallClassSetter(const WidgetRef& widget) {
       }
       case 2:
         log_.Add(step_, name + ".SetWrapMode/SetClampMode");
-        text->SetWrapMode(static_cast<WRAP_MODE>(Below(4)));
-        text->SetClampMode(static_cast<CLAMP_MODE>(Below(5)));
+        text->SetWrapMode(static_cast<WRAP_MODE>(Below(3)));
+        text->SetClampMode(static_cast<CLAMP_MODE>(Below(4)));
         break;
       case 3:
         log_.Add(step_, name + ".SetMaximumLineCount");
@@ -481,7 +482,7 @@ void EventFuzzer::CallClassSetter(const WidgetRef& widget) {
         const CanvasUnitValue size = HostileLength();
         log_.Add(step_, name + ".SetMinimalGlobalFontSize " + Describe(size));
         text->SetMinimalGlobalFontSize(size);
-        text->SetAlignment(static_cast<ALIGNMENT>(Below(4)), direction);
+        text->SetAlignment(static_cast<ALIGNMENT>(Below(3)), direction);
         break;
       }
     }
