@@ -4,8 +4,10 @@ ASAN_DIR    ?= build-asan
 BENCH_DIR   ?= build-bench
 JOBS        ?= $(shell nproc)
 CMAKE_FLAGS ?=
+FUZZ_SEED   ?= 1
+FUZZ_EVENTS ?= 1000000
 
-.PHONY: deps configure build gallery test test-asan bench clean
+.PHONY: deps configure build gallery test test-asan fuzz bench clean
 
 deps:
 	@scripts/install-deps.sh
@@ -26,6 +28,12 @@ test-asan: deps
 	@cmake -S . -B $(ASAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZARVO_WERROR=ON -DZARVO_SANITIZE=ON >/dev/null
 	@cmake --build $(ASAN_DIR) -j $(JOBS)
 	@ctest --test-dir $(ASAN_DIR) --output-on-failure -j $(JOBS)
+
+# A long event-fuzzer run in the sanitizer build; a failure prints its seed and last steps.
+fuzz: deps
+	@cmake -S . -B $(ASAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZARVO_WERROR=ON -DZARVO_SANITIZE=ON >/dev/null
+	@cmake --build $(ASAN_DIR) -j $(JOBS) --target event_fuzzer
+	@$(ASAN_DIR)/tests/fuzz/event_fuzzer --seed $(FUZZ_SEED) --events $(FUZZ_EVENTS)
 
 bench: deps
 	@cmake -S . -B $(BENCH_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null

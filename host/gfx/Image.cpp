@@ -5,7 +5,10 @@
 #include <algorithm>
 #include <cassert>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <new>
+#include <system_error>
 
 namespace zarvo {
 
@@ -76,7 +79,46 @@ Result<Ref<Image>> Image::Create(Int width, Int height) {
   }
 }
 
+namespace {
+
+constexpr unsigned char kPngSignature[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+// Signature, then the first chunk's length and type ("IHDR"), then its width and height.
+constexpr size_t kPngHeaderBytes = sizeof kPngSignature + 16;
+
+uint32_t ReadBigEndian(const unsigned char* bytes) {
+  return (uint32_t{bytes[0]} << 24) | (uint32_t{bytes[1]} << 16) | (uint32_t{bytes[2]} << 8) | uint32_t{bytes[3]};
+}
+
+// Reads the header only; what it claims decides whether the rest is read at all.
+Result<void> CheckPngHeader(const std::string& path) {
+  std::error_code error;
+  if (!std::filesystem::exists(path, error)) return NotFoundError("Image file not found: " + path);
+  if (std::filesystem::is_directory(path, error)) return IllegalArgumentError("Cannot read PNG image " + path + ": it is a folder");
+  std::ifstream file(path, std::ios::binary);
+  if (!file) return IllegalArgumentError("Cannot read PNG image " + path);
+  unsigned char header[kPngHeaderBytes] = {};
+  file.read(reinterpret_cast<char*>(header), sizeof header);
+  const auto got = static_cast<size_t>(file.gcount());
+  if (got == 0) return IllegalArgumentError("PNG image " + path + " is empty");
+  if (got < sizeof kPngSignature || std::memcmp(header, kPngSignature, sizeof kPngSignature) != 0) {
+    return IllegalArgumentError(path + " is not a PNG image");
+  }
+  if (got < kPngHeaderBytes || std::memcmp(header + 12, "IHDR", 4) != 0) {
+    return IllegalArgumentError("PNG image " + path + " has no complete header");
+  }
+  const Int width = ReadBigEndian(header + 16), height = ReadBigEndian(header + 20);
+  if (width < 1 || height < 1 || width > Image::kMaxDimension || height > Image::kMaxDimension ||
+      width * height > Image::kMaxPngPixels) {
+    return IllegalArgumentError("PNG image " + path + " declares the size " + std::to_string(width) + " x " +
+                                std::to_string(height) + ", outside what images may have");
+  }
+  return Ok();
+}
+
+}  // namespace
+
 Result<Ref<Image>> Image::LoadPng(const std::string& path) {
+  ZV_TRY(CheckPngHeader(path));
   SurfaceOwner surface(cairo_image_surface_create_from_png(path.c_str()));
   const cairo_status_t status = cairo_surface_status(surface.Get());
   if (status == CAIRO_STATUS_FILE_NOT_FOUND) return NotFoundError("Image file not found: " + path);

@@ -32,8 +32,15 @@ class Image : public ObjectInterface {
   // Larger images are refused rather than risking an overflowing allocation.
   static constexpr Int kMaxDimension = 32768;
 
+  // A PNG file may declare at most this many pixels (256 MB of RGBA): the header is read first,
+  // so a small file claiming a vast image is refused before anything is allocated.
+  static constexpr Int kMaxPngPixels = Int{8192} * 8192;
+
   // A transparent black image; 0 x 0 is allowed.
   [[nodiscard]] static Result<Ref<Image>> Create(Int width, Int height);
+  // Errors: no such file (NotFound); an empty file, a folder, a header that is not a PNG's or
+  // declares a size outside 1..kMaxDimension per side or above kMaxPngPixels, and pixel data
+  // that is cut short or does not match the header (IllegalArgument). Each names the path.
   [[nodiscard]] static Result<Ref<Image>> LoadPng(const std::string& path);
   // A copy of an image surface (ARGB32 or RGB24; other formats are converted).
   [[nodiscard]] static Result<Ref<Image>> FromCairoSurface(cairo_surface_t* surface);

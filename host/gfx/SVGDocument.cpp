@@ -76,6 +76,11 @@ std::string LineAndColumn(std::string_view text, ptrdiff_t offset) {
   return "line " + std::to_string(line) + ", column " + std::to_string(column);
 }
 
+Error TooLargeError(const std::string& where, uintmax_t size) {
+  return IllegalArgumentError("SVG document " + where + " has " + std::to_string(size) + " bytes, larger than the " +
+                              std::to_string(SVGDocument::kMaxDocumentBytes) + " a document may have");
+}
+
 std::string TakeErrorMessage(GError* error) {
   std::string message = error ? error->message : "unknown error";
   if (error) g_error_free(error);
@@ -344,7 +349,10 @@ Result<void> SVGDocument::Load(const std::string& text, const std::string& path,
   } catch (const std::bad_alloc&) {
     return OutOfMemoryError();
   }
-  const pugi::xml_parse_result parsed = dom->load_buffer(text.data(), text.size(), pugi::parse_default);
+  if (text.size() > kMaxDocumentBytes) return TooLargeError(where, text.size());
+  // The document type is kept so that its declarations can be checked.
+  const pugi::xml_parse_result parsed =
+      dom->load_buffer(text.data(), text.size(), pugi::parse_default | pugi::parse_doctype);
   if (!parsed) {
     return IllegalArgumentError("Cannot parse SVG document " + where + ": " + parsed.description() + " at offset " +
                                 std::to_string(parsed.offset) + " (" + LineAndColumn(text, parsed.offset) + ")");
@@ -353,6 +361,13 @@ Result<void> SVGDocument::Load(const std::string& text, const std::string& path,
   if (!root) return IllegalArgumentError("SVG document " + where + " has no root element");
   if (LocalName(root.name()) != "svg") {
     return IllegalArgumentError(where + " is not an SVG document: its root element is <" + root.name() + ">");
+  }
+  // Entities are refused outright: nested ones expand a few hundred bytes into gigabytes, and
+  // external ones read other files (or the network) into the document.
+  for (pugi::xml_node node = dom->first_child(); node; node = node.next_sibling()) {
+    if (node.type() == pugi::node_doctype && std::string_view(node.value()).find("<!ENTITY") != std::string_view::npos) {
+      return IllegalArgumentError("SVG document " + where + " declares an entity; documents with entities are refused");
+    }
   }
   ZV_TRY_ASSIGN(RsvgHandle* handle, CreateHandle(text, path, where));
 
@@ -371,8 +386,14 @@ Result<void> SVGDocument::Load(const std::string& text, const std::string& path,
 
 Result<void> SVGDocument::Init(const Url& url) {
   if (shared_) return IllegalStateError("SVG document " + Describe() + " is shared and cannot load another file");
-  const std::string path = FilePathFromUrl(url);
-  if (path.empty()) return IllegalArgumentError("SVG document URL is empty");
+  ZV_TRY_ASSIGN(const std::string path, ResourceFilePath(url, "SVG document"));
+  std::error_code sizeError;
+  if (std::filesystem::is_directory(path, sizeError)) {
+    return IllegalArgumentError("Cannot read SVG document " + Quoted(path) + ": it is a folder");
+  }
+  if (const uintmax_t size = std::filesystem::file_size(path, sizeError); !sizeError && size > kMaxDocumentBytes) {
+    return TooLargeError(Quoted(path), size);
+  }
   std::ifstream file(path, std::ios::binary);
   if (!file) {
     std::error_code ignored;
@@ -585,8 +606,14 @@ Result<void> SVGDocument::Draw(cairo_t* cr, const Rect& destination, Int state) 
   cairo_user_to_device_distance(cr, &hx, &hy);
   const double deviceWidth = std::hypot(wx, wy), deviceHeight = std::hypot(hx, hy);
   if (!std::isfinite(deviceWidth) || !std::isfinite(deviceHeight)) return Ok();
-  const Int width = std::clamp<Int>(std::llround(deviceWidth), 1, kMaxRenderSide);
-  const Int height = std::clamp<Int>(std::llround(deviceHeight), 1, kMaxRenderSide);
+  // Within the side limit and the pixel budget, in proportion.
+  const double area = std::min(deviceWidth, static_cast<double>(kMaxRenderSide)) *
+                      std::min(deviceHeight, static_cast<double>(kMaxRenderSide));
+  const double shrink = area > static_cast<double>(kMaxDrawPixels) ? std::sqrt(kMaxDrawPixels / area) : 1.0;
+  const Int width = std::clamp<Int>(std::llround(std::min(deviceWidth, static_cast<double>(kMaxRenderSide)) * shrink),
+                                    1, kMaxRenderSide);
+  const Int height = std::clamp<Int>(
+      std::llround(std::min(deviceHeight, static_cast<double>(kMaxRenderSide)) * shrink), 1, kMaxRenderSide);
   ZV_TRY_ASSIGN(SVGRendering rendering, GetRendering(width, height, state));
 
   // Rendering pixels per user unit, and the rendering's own area in user coordinates.
@@ -665,8 +692,7 @@ Result<Ref<SVGDocument>> SVGDocumentCache::Resolve(const Url& url) {
 }
 
 Result<Ref<SVGDocument>> SVGDocumentCache::GetShared(const Url& url) {
-  std::string path = FilePathFromUrl(url);
-  if (path.empty()) return IllegalArgumentError("SVG document URL is empty");
+  ZV_TRY_ASSIGN(std::string path, ResourceFilePath(url, "SVG document"));
   if (auto found = shared_.find(path); found != shared_.end()) return found->second;
   Ref<SVGDocument> document;
   try {

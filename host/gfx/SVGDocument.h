@@ -97,6 +97,13 @@ class SVGDocument final : public virtual SVGDocumentInterface {
   Result<Ref<Image>> RenderToImage(Int width, Int height, Int state) override;
   uint64_t GetRenderCount() const override { return renderCount_; }
 
+  // Larger files and texts are refused before they are parsed: an icon or drawing is a few
+  // kilobytes, and the parsers hold several copies of a document.
+  static constexpr size_t kMaxDocumentBytes = size_t{4} << 20;
+  // Draw renders at most this many viewport pixels (about 64 MB); a larger destination is
+  // rendered smaller and scaled up, so a document drawn at a huge size cannot exhaust memory.
+  static constexpr Int kMaxDrawPixels = Int{4096} * 4096;
+
   // Renderings kept per document; the least recently used goes first.
   static constexpr size_t kMaxCachedRenderings = 8;
   size_t GetCachedRenderingCount() const noexcept { return renderings_.size(); }

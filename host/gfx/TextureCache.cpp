@@ -12,8 +12,7 @@ TextureCache& TextureCache::Get() {
 }
 
 Result<Ref<Image>> TextureCache::Load(const Url& url) {
-  std::string path = FilePathFromUrl(url);
-  if (path.empty()) return IllegalArgumentError("Texture URL is empty");
+  ZV_TRY_ASSIGN(std::string path, ResourceFilePath(url, "Texture"));
   if (auto found = textures_.find(path); found != textures_.end()) return found->second;
   ++loads_;
   ZV_TRY_ASSIGN(Ref<Image> image, Image::LoadPng(path));

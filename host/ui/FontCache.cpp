@@ -161,7 +161,20 @@ TextLayout FontCache::Shape(const PangoFontDescription* font, std::string_view t
   result.layout = pango_layout_new(context_);
   pango_layout_set_font_description(result.layout, font);
   pango_layout_set_single_paragraph_mode(result.layout, TRUE);
-  pango_layout_set_text(result.layout, text.data(), static_cast<int>(text.size()));
+  // Pango refuses malformed UTF-8 with a warning and shows nothing: bad bytes are shown as
+  // replacement characters instead. Past kMaxShapedBytes a line is far wider than any screen.
+  if (text.size() > kMaxShapedBytes) {
+    size_t end = kMaxShapedBytes;
+    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;
+    text = text.substr(0, end);
+  }
+  if (g_utf8_validate(text.data(), static_cast<gssize>(text.size()), nullptr)) {
+    pango_layout_set_text(result.layout, text.data(), static_cast<int>(text.size()));
+  } else {
+    gchar* valid = g_utf8_make_valid(text.data(), static_cast<gssize>(text.size()));
+    pango_layout_set_text(result.layout, valid, -1);
+    g_free(valid);
+  }
   PangoRectangle logical;
   pango_layout_get_extents(result.layout, nullptr, &logical);
   result.bounds = Rect::FromSize(FromPango(logical.x), FromPango(logical.y), FromPango(logical.width),

@@ -38,6 +38,9 @@ class FontCache {
   static constexpr size_t kDefaultLayoutCapacity = 2048;
   // Font handles are few; past this many the handle table starts afresh.
   static constexpr size_t kMaxFonts = 256;
+  // Texts are shaped up to this many bytes (cut between characters); the rest is neither
+  // measured nor drawn.
+  static constexpr size_t kMaxShapedBytes = size_t{64} << 10;
 
   static FontCache& Get();
 

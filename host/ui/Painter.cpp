@@ -21,6 +21,11 @@ constexpr size_t kStackReserve = 64;
 // Glyphs below this size are invisible anyway, and cairo rejects a zero font matrix.
 constexpr Float kMinDrawableFontSize = 0.1;
 
+// Circles larger than this on the device are drawn as four Bezier curves instead of an arc.
+constexpr Float kMaxArcDeviceRadius = 65536.0;
+// Control-point distance of a Bezier quarter circle, per unit of radius.
+constexpr Float kQuarterCircleKappa = 0.5522847498307936;
+
 bool IsFinite(Vector2d p) { return std::isfinite(p.x) && std::isfinite(p.y); }
 
 class CairoSink {
@@ -341,8 +346,24 @@ void Painter::DrawRectangle(const Rect& rect, const PaintStyle& style, const Cor
 
 void Painter::DrawCircle(Vector2d center, Float radius, const PaintStyle& style) {
   if (!CanDraw() || !(radius > 0.0) || !IsFinite(center) || (!style.HasFill() && !style.HasStroke())) return;
+  // The arc's segment count grows with its size on the device: a circle scaled to millions of
+  // pixels would take minutes (or forever) to flatten, so large ones are four Bezier quarters.
+  const Vector2d deviceX = transform_.TransformVector({radius, 0.0});
+  const Vector2d deviceY = transform_.TransformVector({0.0, radius});
+  const Float deviceRadius = std::max(std::hypot(deviceX.x, deviceX.y), std::hypot(deviceY.x, deviceY.y));
+  if (!std::isfinite(deviceRadius)) return;
   cairo_new_sub_path(cr_);
-  cairo_arc(cr_, center.x, center.y, radius, 0.0, 2.0 * std::numbers::pi);
+  if (deviceRadius <= kMaxArcDeviceRadius) {
+    cairo_arc(cr_, center.x, center.y, radius, 0.0, 2.0 * std::numbers::pi);
+  } else {
+    const Float k = kQuarterCircleKappa * radius;
+    const Float x = center.x, y = center.y, r = radius;
+    cairo_move_to(cr_, x + r, y);
+    cairo_curve_to(cr_, x + r, y + k, x + k, y + r, x, y + r);
+    cairo_curve_to(cr_, x - k, y + r, x - r, y + k, x - r, y);
+    cairo_curve_to(cr_, x - r, y - k, x - k, y - r, x, y - r);
+    cairo_curve_to(cr_, x + k, y - r, x + r, y - k, x + r, y);
+  }
   cairo_close_path(cr_);
   FillAndStroke(style);
 }

@@ -239,8 +239,9 @@ Result<void> WidgetBase::SetLocalSize(Float width, Float height) {
 void WidgetBase::ReapplySizeConstraints() { (void)StoreSize(size_.width, size_.height); }
 
 void WidgetBase::SetLocalScale(Vector2d scale) {
+  // A scale of nothing or a mirror has no inverse the hit tests and conversions could use.
+  if (!(scale.x > 0.0) || !(scale.y > 0.0) || !std::isfinite(scale.x) || !std::isfinite(scale.y)) return;
   if (scale == GetLocalScale()) return;
-  if (!std::isfinite(scale.x) || !std::isfinite(scale.y)) return;
   GetExtras().scale = scale;
   SetFlag(kScaled, !(scale == Vector2d{1.0, 1.0}));
   NoteGeometryChange(true);
@@ -408,7 +409,9 @@ CanvasUnitValue WidgetBase::GetBorderLinewidth() const {
   return extras_ ? extras_->borderLinewidth : CanvasUnitValue::Pix(kDefaultBorderLinewidth);
 }
 
-void WidgetBase::SetRounding(const Rounding& rounding) {
+void WidgetBase::SetRounding(const Rounding& wanted) {
+  const Rounding rounding{SanitizeLength(wanted.topLeft), SanitizeLength(wanted.topRight),
+                          SanitizeLength(wanted.bottomRight), SanitizeLength(wanted.bottomLeft)};
   if (GetRounding() == rounding) return;
   GetExtras().rounding = rounding;
   Damage();

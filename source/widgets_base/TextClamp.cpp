@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <utility>
 
 namespace zarvo {
 
@@ -39,9 +40,48 @@ class Clamper {
   std::string joined_;  // reused by every step
 };
 
+// Texts longer than this find their cut by bisection: each step measures a new text, so
+// stepping through a long text would take time growing with the square of its length. Widths
+// grow with the characters kept, so the first step that fits is the same either way.
+constexpr size_t kMaxSteppedChars = 256;
+
+// The first step of 0..last at which `stops` holds, given that it holds at `last` and, once it
+// holds, at every later step.
+size_t FirstStop(size_t last, FunctionRef<bool(size_t)> stops) {
+  size_t low = 0, high = last;
+  while (low < high) {
+    const size_t middle = low + (high - low) / 2;
+    if (stops(middle)) high = middle; else low = middle + 1;
+  }
+  return high;
+}
+
+// The start and end modes after `step` cuts: the kept characters and the dots on one side.
+std::string CutAtOneEnd(const std::vector<std::string_view>& chars, size_t step, bool dotsFirst) {
+  const size_t rest = chars.size() - kEllipsisLength;
+  const size_t kept = rest - std::min(rest, kEllipsisLength * step);
+  std::string result;
+  if (dotsFirst) result = kEllipsis;
+  const size_t from = dotsFirst ? chars.size() - kept : 0;
+  for (size_t i = from; i < from + kept; ++i) result.append(chars[i]);
+  if (!dotsFirst) result += kEllipsis;
+  return result;
+}
+
+std::string BisectOneEnd(const std::vector<std::string_view>& chars, Clamper& clamper, bool dotsFirst) {
+  const size_t rest = chars.size() - kEllipsisLength;
+  const size_t last = (rest + kEllipsisLength - 1) / kEllipsisLength;
+  const size_t step = FirstStop(last, [&](size_t k) {
+    const size_t kept = rest - std::min(rest, kEllipsisLength * k);
+    return kept + kEllipsisLength < kMinEndClampLength || clamper.Fits(CutAtOneEnd(chars, k, dotsFirst));
+  });
+  return CutAtOneEnd(chars, step, dotsFirst);
+}
+
 std::string ClampStart(std::string_view text, Clamper& clamper) {
   std::vector<std::string_view> chars = SplitUtf8Chars(text);
   if (chars.size() < kMinEndClampLength || clamper.Fits(text)) return std::string(text);
+  if (chars.size() > kMaxSteppedChars) return BisectOneEnd(chars, clamper, true);
   std::fill_n(chars.begin(), kEllipsisLength, kDot);
   while (true) {
     const std::string& result = clamper.Join(chars);
@@ -54,6 +94,7 @@ std::string ClampStart(std::string_view text, Clamper& clamper) {
 std::string ClampEnd(std::string_view text, Clamper& clamper) {
   std::vector<std::string_view> chars = SplitUtf8Chars(text);
   if (chars.size() < kMinEndClampLength || clamper.Fits(text)) return std::string(text);
+  if (chars.size() > kMaxSteppedChars) return BisectOneEnd(chars, clamper, false);
   std::fill(chars.end() - kEllipsisLength, chars.end(), kDot);
   while (true) {
     const std::string& result = clamper.Join(chars);
@@ -64,25 +105,38 @@ std::string ClampEnd(std::string_view text, Clamper& clamper) {
   }
 }
 
+// The middle mode's text after `step`, and whether the mode stops there.
+std::pair<std::string, bool> CutInMiddle(const std::vector<std::string_view>& whole, size_t step, Clamper& clamper) {
+  const size_t length = whole.size();
+  std::vector<std::string_view> chars = whole;
+  // The cut widens by two characters a step, its start moving left by one every second
+  // step; near the end of the text it is shortened to what is there.
+  const size_t start = std::min(length, length / 2 - std::min(length / 2, step / 2));
+  const size_t count = std::min(2 * step + 1, length - start);
+  chars.erase(chars.begin() + start, chars.begin() + start + count);
+  const size_t resultLength = chars.size();
+  if (resultLength > kMinMiddleMarkedLength) {
+    std::fill(chars.begin() + (resultLength / 2 - 1), chars.begin() + (resultLength / 2 + 2), kDot);
+  }
+  std::string result = clamper.Join(chars);
+  const bool nextTooShort = length < step + 1 + kMinMiddleResultLength;
+  const bool stops = nextTooShort || resultLength < kMinMiddleResultLength || clamper.Fits(result);
+  return {std::move(result), stops};
+}
+
 std::string ClampMiddle(std::string_view text, Clamper& clamper) {
   const std::vector<std::string_view> whole = SplitUtf8Chars(text);
   const size_t length = whole.size();
   if (length <= kMaxUnclampedMiddleLength || clamper.Fits(text)) return std::string(text);
-  std::vector<std::string_view> chars;
-  for (size_t step = 0;; ++step) {
-    chars = whole;
-    // The cut widens by two characters a step, its start moving left by one every second
-    // step; near the end of the text it is shortened to what is there.
-    const size_t start = std::min(length, length / 2 - std::min(length / 2, step / 2));
-    const size_t count = std::min(2 * step + 1, length - start);
-    chars.erase(chars.begin() + start, chars.begin() + start + count);
-    const size_t resultLength = chars.size();
-    if (resultLength > kMinMiddleMarkedLength) {
-      std::fill(chars.begin() + (resultLength / 2 - 1), chars.begin() + (resultLength / 2 + 2), kDot);
-    }
-    const std::string& result = clamper.Join(chars);
-    const bool nextTooShort = length < step + 1 + kMinMiddleResultLength;
-    if (nextTooShort || resultLength < kMinMiddleResultLength || clamper.Fits(result)) return result;
+  size_t step = 0;
+  if (length > kMaxSteppedChars) {
+    // From this step on the text less the next cut is too short.
+    const size_t last = length - kMinMiddleResultLength;
+    step = FirstStop(last, [&](size_t k) { return CutInMiddle(whole, k, clamper).second; });
+  }
+  for (;; ++step) {
+    auto [result, stops] = CutInMiddle(whole, step, clamper);
+    if (stops) return std::move(result);
   }
 }
 

@@ -242,9 +242,18 @@ Result<const FontHandle*> TextWidgetImpl::EffectiveFont(const Matrix2d& global) 
   return measured_.font.get();
 }
 
+std::string_view TextWidgetImpl::GetLaidOutText() const {
+  const std::string_view text = text_;
+  if (text.size() <= kMaxLaidOutTextBytes) return text;
+  // Cut between characters, so that the shown part stays valid UTF-8.
+  size_t end = kMaxLaidOutTextBytes;
+  while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;
+  return text.substr(0, end);
+}
+
 Vector2d TextWidgetImpl::MeasureLine(const FontHandle& font) {
   if (!lineMeasured_) {
-    const Rect box = font.GetStringBoundingBox(text_);
+    const Rect box = font.GetStringBoundingBox(GetLaidOutText());
     measured_.lineWidth = static_cast<float>(box.Width());
     measured_.lineHeight = static_cast<float>(box.Height());
     lineMeasured_ = true;
@@ -286,7 +295,7 @@ Result<void> TextWidgetImpl::BreakLines(const FontHandle& font, const Matrix2d& 
     return toLocal.TransformVector({font.GetStringBoundingBox(text).Width(), 0.0}).x;
   };
   Shaped& shaped = GetShaped();
-  ZV_TRY(LayOutTextLines(text_, options, measure, shaped.layout));
+  ZV_TRY(LayOutTextLines(GetLaidOutText(), options, measure, shaped.layout));
   shaped.wrapWidth = width;
   return Ok();
 }
@@ -334,7 +343,8 @@ Result<void> TextWidgetImpl::DrawContent(const ColorA& color) {
     Vector2d position;
     if (extent.x < size.x) position.x = AlignedOffset(GetEffectiveHorizontalAlignment(), size.x - extent.x);
     if (extent.y < size.y) position.y = AlignedOffset(verticalAlignment_, size.y - extent.y);
-    return canvas->DrawText(text_, *font, position, color);
+    if (text_.size() <= kMaxLaidOutTextBytes) return canvas->DrawText(text_, *font, position, color);
+    return canvas->DrawText(String(GetLaidOutText()), *font, position, color);
   }
   // Only the part the parent shows has room for the text.
   Rect visible = GetLocalFrame();
@@ -357,7 +367,7 @@ const String& TextWidgetImpl::Clamp(const FontHandle& font, Float width, const M
   const auto measure = [&](std::string_view text) {
     return toLocal.TransformVector({font.GetStringBoundingBox(text).Width(), 0.0}).x;
   };
-  line.clamped = ClampText(text_, clampMode_, width, measure);
+  line.clamped = ClampText(GetLaidOutText(), clampMode_, width, measure);
   line.clampedFrom = text_;
   line.clampMode = clampMode_;
   line.clampWidth = width;

@@ -14,6 +14,10 @@ inline constexpr char kTextWidgetDefaultText[] = "Text";
 inline constexpr CanvasUnitValue kTextWidgetDefaultFontSize = CanvasUnitValue::Rem(1.0);
 // No minimum: glyphs shrink with the zoom.
 inline constexpr CanvasUnitValue kTextWidgetDefaultMinimalGlobalFontSize = CanvasUnitValue::Pix(0.0);
+// Longer texts are kept whole but only this much of them is laid out and drawn: wrapping
+// measures every character and clamping re-measures the text for every cut, so a text of
+// megabytes would take minutes, and no window shows more than this of one widget's text.
+inline constexpr size_t kMaxLaidOutTextBytes = size_t{16} << 10;
 inline constexpr char kTextWidgetName[] = "TextWidget";
 
 // The text widget. LayoutBegin measures the text with the effective font and sizes the widget
@@ -96,6 +100,9 @@ class TextWidgetImpl : public WidgetBase, public virtual TextWidgetInterface {
   [[nodiscard]] Result<void> BreakLines(const FontHandle& font, const Matrix2d& toLocal, Float width);
   struct Shaped;
   Shaped& GetShaped();
+  // The part of the text that is measured, wrapped, clamped and drawn: the text up to
+  // kMaxLaidOutTextBytes, cut between characters.
+  std::string_view GetLaidOutText() const;
 
   // What a layout walk reads of a text that needs no measuring first, next to the base's fields.
   WRAP_MODE wrapMode_ = WRAP_MODE::NONE;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include <cairo.h>
 
 #include <optional>
@@ -167,6 +169,20 @@ TEST(PainterTest, TransformAppliesToFiguresAndIsRestored) {
   EXPECT_EQ(s.Pixel(19, 19), kRedPixel);
   EXPECT_EQ(s.Pixel(9, 9), kWhitePixel);
   EXPECT_EQ(s.Pixel(21, 21), kWhitePixel);
+}
+
+TEST(PainterTest, HugelyScaledCirclesDrawInBoundedTimeAndStillCover) {
+  // Found by the event fuzzer: a clock face under a scale of 1e6 flattened its arc for minutes.
+  Surface s(20, 20);
+  Painter& p = s.Paint();
+  for (Float scale : {1e6, 1e12, 1e300}) {
+    p.SetTransform(Matrix2d::Scale(scale, scale));
+    p.DrawCircle({0.0, 0.0}, 60.0, PaintStyle::Filled(kRed));
+  }
+  EXPECT_EQ(s.Pixel(10, 10), kRedPixel) << "the surface lies inside the huge circle";
+  p.SetTransform(Matrix2d::Scale(std::numeric_limits<Float>::infinity(), 1.0));
+  p.DrawCircle({0.0, 0.0}, 1.0, PaintStyle::Filled(kBlue));
+  EXPECT_EQ(s.Pixel(10, 10), kRedPixel) << "an infinite circle draws nothing";
 }
 
 TEST(PainterTest, RestoreToDepthUnwindsMixedEntries) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -98,6 +99,50 @@ TEST(TextClampTest, MeasuresOnlyWhatItNeeds) {
   EXPECT_EQ(calls, 0) << "a short text needs no measure";
   EXPECT_EQ(ClampText("abcdefghij", CLAMP_MODE::END, 10.0, counting), "abcdefghij");
   EXPECT_EQ(calls, 1);
+}
+
+// Long texts find their cut by bisection; the steps the modes define are the oracle.
+std::string SteppedEnd(std::string text, size_t width) {
+  text.replace(text.size() - 3, 3, "...");
+  while (text.size() >= 5 && text.size() > width) {
+    const size_t count = std::min<size_t>(3, text.size() - 3);
+    text.erase(text.size() - 3 - count, count);
+  }
+  return text;
+}
+
+std::string SteppedStart(std::string text, size_t width) {
+  text.replace(0, 3, "...");
+  while (text.size() >= 5 && text.size() > width) text.erase(3, std::min<size_t>(3, text.size() - 3));
+  return text;
+}
+
+std::string SteppedMiddle(const std::string& text, size_t width) {
+  const size_t length = text.size();
+  for (size_t step = 0;; ++step) {
+    std::string result = text;
+    const size_t start = std::min(length, length / 2 - std::min(length / 2, step / 2));
+    result.erase(start, std::min(2 * step + 1, length - start));
+    if (result.size() > 4) result.replace(result.size() / 2 - 1, 3, "...");
+    if (length < step + 7 || result.size() < 6 || result.size() <= width) return result;
+  }
+}
+
+TEST(TextClampTest, LongTextsCutWhereTheStepsWouldAndMeasureFewTimes) {
+  std::string text;
+  for (int i = 0; i < 700; ++i) text += static_cast<char>('a' + i % 26);
+  for (size_t width : {0u, 4u, 5u, 6u, 7u, 100u, 301u, 698u, 699u}) {
+    int calls = 0;
+    const auto counting = [&](std::string_view t) {
+      ++calls;
+      return CountChars(t);
+    };
+    const Float room = static_cast<Float>(width);
+    EXPECT_EQ(ClampText(text, CLAMP_MODE::END, room, counting), SteppedEnd(text, width)) << width;
+    EXPECT_EQ(ClampText(text, CLAMP_MODE::START, room, counting), SteppedStart(text, width)) << width;
+    EXPECT_EQ(ClampText(text, CLAMP_MODE::MIDDLE, room, counting), SteppedMiddle(text, width)) << width;
+    EXPECT_LT(calls, 3 * 16) << "bisection, not a step per cut";
+  }
 }
 
 }  // namespace
