@@ -48,6 +48,7 @@
 #include "source/widgets_values/CheckboxWidgetImpl.h"
 #include "source/widgets_values/FloatSliderWidgetImpl.h"
 #include "source/widgets_values/IntSliderWidgetImpl.h"
+#include "source/widgets_values/NumberWidgetImpl.h"
 #include "source/widgets_values/RadioGroupWidgetImpl.h"
 #include "source/widgets_values/SpinBoxWidgetImpl.h"
 #include "source/widgets_values/SpinnerWidgetImpl.h"
@@ -201,7 +202,10 @@ void RecordWidgetMenuImpl() {
 }
 
 void RecordWidgetNumberImpl() {
-  RecordUnitDependencies("widget_number_impl");
+  RecordUnitDependencies("widget_number_impl", {"SpinBoxWidgetInterface<Int>", "SpinBoxWidgetInterface<Float>",
+                                               "SliderWidgetInterface<Int>", "SliderWidgetInterface<Float>"});
+  RecordCatalogueClass<IntNumberWidgetImpl>(Id(kIntNumberWidgetClassId), Id(kWidgetClassesRegistry));
+  RecordCatalogueClass<FloatNumberWidgetImpl>(Id(kFloatNumberWidgetClassId), Id(kWidgetClassesRegistry));
 }
 
 void RecordWidgetQuicktabImpl() {

@@ -15,7 +15,6 @@ namespace zarvo {
 
 namespace {
 constexpr char kDateFormat[] = "%m / %d / %Y";
-constexpr char kYearFormat[] = "%Y";
 constexpr char kTimeFormat[] = "%H:%M:%S";
 constexpr const char* kWeekdayLetters[kCalendarColumns] = {"M", "T", "W", "T", "F", "S", "S"};
 // The month chooser's items; their ids are the month numbers 1 to 12.
@@ -144,17 +143,42 @@ Result<TextButtonWidgetRef> DateTimeWidgetImpl::MakeButton(const String& label, 
   return button;
 }
 
-Result<void> DateTimeWidgetImpl::ChooseMonth(Int month) {
-  DateTimeFields fields = DecomposeDateTime(value_);
-  if (fields.month == month) return Ok();
-  fields.month = month;
+Result<void> DateTimeWidgetImpl::ChooseFields(const DateTimeFields& fields) {
   Result<UniversalDateTime> chosen = MakeDateTime(fields);
   if (!chosen.IsOk()) {
-    // The value stays, and so must the month the chooser shows.
+    // The value stays, and so must the month and year the choosers show.
     RequestSwitchLayout();
     return chosen.GetError();
   }
   return SetDateTime(*chosen, true);
+}
+
+Result<void> DateTimeWidgetImpl::ChooseMonth(Int month) {
+  DateTimeFields fields = DecomposeDateTime(value_);
+  if (fields.month == month) return Ok();
+  fields.month = month;
+  return ChooseFields(fields);
+}
+
+Result<void> DateTimeWidgetImpl::ChooseYear(Int year) {
+  DateTimeFields fields = DecomposeDateTime(value_);
+  if (fields.year == year) return Ok();
+  fields.year = year;
+  return ChooseFields(fields);
+}
+
+Result<IntSpinBoxWidgetRef> DateTimeWidgetImpl::MakeYearSpinBox() {
+  ZV_TRY_ASSIGN(IntSpinBoxWidgetRef years, CreateObject<IntSpinBoxWidgetInterface>(Id(kIntSpinBoxWidgetClassId)));
+  ZV_TRY(years->CreateLayout());
+  // The same years the month buttons hold to, so the spin box never offers one the widget refuses.
+  ZV_TRY(years->SetMax(kCalendarLastYear));
+  ZV_TRY(years->SetMin(kCalendarFirstYear));
+  ZV_TRY(years->SetDefaultValue(DecomposeDateTime(GetCurrentDateTime()).year));
+  ZV_TRY(years->SetLimitMode(NUMBER_LIMIT_MODE::LIMIT_MIN_MAX));
+  years->SetAcceptTabFocus(false);
+  years->ObservableValueChanged()->AddObserver(
+      this, [this](const WidgetRef&, Int year, Bool) -> Result<void> { return ChooseYear(year); });
+  return years;
 }
 
 Result<CycleWidgetRef> DateTimeWidgetImpl::MakeMonthCycle() {
@@ -181,10 +205,10 @@ Result<WidgetRef> DateTimeWidgetImpl::BuildCalendar() {
   ZV_TRY_ASSIGN(previousMonth_, MakeButton("\u25C0", -1, true));
   ZV_TRY_ASSIGN(nextMonth_, MakeButton("\u25B6", 1, true));
   ZV_TRY_ASSIGN(monthCycle_, MakeMonthCycle());
-  ZV_TRY_ASSIGN(yearText_, MakeText(String(), kTextColor));
+  ZV_TRY_ASSIGN(yearSpinBox_, MakeYearSpinBox());
   ZV_TRY(PlaceInCell(*header, 0, previousMonth_, true));
   ZV_TRY(PlaceInCell(*header, 1, monthCycle_, true));
-  ZV_TRY(PlaceInCell(*header, 2, yearText_, true));
+  ZV_TRY(PlaceInCell(*header, 2, yearSpinBox_, true));
   ZV_TRY(PlaceInCell(*header, 3, nextMonth_, true));
   ZV_TRY(PlaceInCell(*calendar_, 0, header));
 
@@ -266,13 +290,13 @@ Result<void> DateTimeWidgetImpl::RefreshCalendar(const DateTimeFields& fields) {
 
 Result<void> DateTimeWidgetImpl::HandleSwitchLayout() {
   ZV_TRY(TableWidgetImpl::HandleSwitchLayout());
-  if (!dateText_ || !timeText_ || !clock_ || dayCells_.size() != kCalendarCellCount) {
+  if (!dateText_ || !timeText_ || !clock_ || !monthCycle_ || !yearSpinBox_ || dayCells_.size() != kCalendarCellCount) {
     return IllegalStateError("Missing widget link");
   }
   const DateTimeFields fields = DecomposeDateTime(value_);
   dateText_->SetText(FormatDateTime(value_, kDateFormat));
   ZV_TRY(monthCycle_->SetItem(fields.month, false));
-  yearText_->SetText(FormatDateTime(value_, kYearFormat));
+  ZV_TRY(yearSpinBox_->SetValue(fields.year, false));
   ZV_TRY(RefreshCalendar(fields));
   timeText_->SetText(FormatDateTime(value_, kTimeFormat));
   const bool normal = style_ == DATETIME_WIDGET_STYLE::NORMAL;

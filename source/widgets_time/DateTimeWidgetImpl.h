@@ -5,6 +5,7 @@
 #include "source/interfaces/CycleWidgetInterface.h"
 #include "source/interfaces/DateTimeWidgetInterface.h"
 #include "source/interfaces/FrameWidgetInterface.h"
+#include "source/interfaces/SpinBoxWidgetInterface.h"
 #include "source/interfaces/TextButtonWidgetInterface.h"
 #include "source/interfaces/TextEditWidgetInterface.h"
 #include "source/interfaces/TextWidgetInterface.h"
@@ -13,7 +14,7 @@
 namespace zarvo {
 
 // The date-time widget: a table of two sections. The calendar holds the month buttons, a
-// month chooser (a cycle widget), the year and a 7 × 7 grid (weekday letters, then six
+// month chooser (a cycle widget), the year (an Int spin box) and a 7 × 7 grid (weekday letters, then six
 // weeks); the time section holds the date text, the time text, four buttons that step the time and the clock's
 // area, on which the widget draws the clock itself.
 class DateTimeWidgetImpl : public TableWidgetImpl, public virtual DateTimeWidgetInterface {
@@ -38,7 +39,7 @@ class DateTimeWidgetImpl : public TableWidgetImpl, public virtual DateTimeWidget
   const TextWidgetRef& GetDayCell(Int index) const { return dayCells_[static_cast<size_t>(index)]; }
   const TextWidgetRef& GetDateText() const { return dateText_; }
   const CycleWidgetRef& GetMonthCycle() const { return monthCycle_; }
-  const TextWidgetRef& GetYearText() const { return yearText_; }
+  const IntSpinBoxWidgetRef& GetYearSpinBox() const { return yearSpinBox_; }
   const TextEditWidgetRef& GetTimeText() const { return timeText_; }
   const FrameWidgetRef& GetClockArea() const { return clock_; }
   const TextButtonWidgetRef& GetMonthButton(bool next) const { return next ? nextMonth_ : previousMonth_; }
@@ -55,6 +56,12 @@ class DateTimeWidgetImpl : public TableWidgetImpl, public virtual DateTimeWidget
   [[nodiscard]] Result<CycleWidgetRef> MakeMonthCycle();
   // The chosen month with the other fields kept; a day the month lacks fails and keeps the value.
   [[nodiscard]] Result<void> ChooseMonth(Int month);
+  [[nodiscard]] Result<IntSpinBoxWidgetRef> MakeYearSpinBox();
+  // The chosen year with the other fields kept; a day the year lacks fails and keeps the value.
+  [[nodiscard]] Result<void> ChooseYear(Int year);
+  // The month or year changed, the other fields kept; on a missing day the value stays and the
+  // choosers show it again.
+  [[nodiscard]] Result<void> ChooseFields(const DateTimeFields& fields);
   [[nodiscard]] Result<WidgetRef> BuildTimeSection();
   [[nodiscard]] Result<TextButtonWidgetRef> MakeButton(const String& label, Int stepSeconds, bool monthStep);
   [[nodiscard]] Result<void> RefreshCalendar(const DateTimeFields& fields);
@@ -75,7 +82,7 @@ class DateTimeWidgetImpl : public TableWidgetImpl, public virtual DateTimeWidget
   TableWidgetRef dayGrid_;
   std::vector<TextWidgetRef> dayCells_;
   CycleWidgetRef monthCycle_;
-  TextWidgetRef yearText_;
+  IntSpinBoxWidgetRef yearSpinBox_;
   TextButtonWidgetRef previousMonth_;
   TextButtonWidgetRef nextMonth_;
   TextWidgetRef dateText_;

@@ -9,6 +9,7 @@
 #include "source/widgets_menu/CycleDropdownWindowImpl.h"
 #include "source/widgets_menu/CycleWidgetImpl.h"
 #include "source/widgets_time/DateTimeWidgetImpl.h"
+#include "source/widgets_values/SpinBoxWidgetImpl.h"
 #include "tests/support/Golden.h"
 #include "tests/support/TestWidgets.h"
 
@@ -76,7 +77,7 @@ TEST(DateTimeWidgetAloneTest, CreationTakesTheCurrentDateTime) {
 TEST_F(DateTimeWidgetTest, TheLayoutSwitchShowsTheValue) {
   EXPECT_EQ(Impl().GetDateText()->GetText(), "02 / 15 / 2024");
   EXPECT_EQ(Impl().GetMonthCycle()->GetItem(), 2);
-  EXPECT_EQ(Impl().GetYearText()->GetText(), "2024");
+  EXPECT_EQ(Impl().GetYearSpinBox()->GetValue(), 2024);
   EXPECT_EQ(Impl().GetTimeText()->GetText(), "15:30:00");
   const char* letters[] = {"M", "T", "W", "T", "F", "S", "S"};
   for (Int i = 0; i < 7; ++i) EXPECT_EQ(Impl().GetDayCell(i)->GetText(), letters[i]);
@@ -113,7 +114,7 @@ TEST_F(DateTimeWidgetTest, MonthButtonsStepAcrossYearsAndStopAtTheEnds) {
   Update();
   ASSERT_TRUE(driver.Click(*Impl().GetMonthButton(true)).IsOk());
   EXPECT_EQ(widget_->GetDateTime(), At(2024, 1, 15, 8, 0, 0));
-  EXPECT_EQ(Impl().GetYearText()->GetText(), "2024");
+  EXPECT_EQ(Impl().GetYearSpinBox()->GetValue(), 2024);
   ASSERT_TRUE(driver.Click(*Impl().GetMonthButton(false)).IsOk());
   ASSERT_TRUE(driver.Click(*Impl().GetMonthButton(false)).IsOk());
   EXPECT_EQ(widget_->GetDateTime(), At(2023, 11, 15, 8, 0, 0));
@@ -164,6 +165,43 @@ TEST_F(DateTimeWidgetTest, TheMonthChooserSetsTheMonthAndKeepsTheValueOnAMissing
   EXPECT_EQ(widget_->GetDateTime(), At(2024, 1, 31));
   Update();
   EXPECT_EQ(months->GetItem(), 1) << "the chooser shows the kept month again";
+}
+
+TEST_F(DateTimeWidgetTest, TheYearSpinBoxSetsTheYearWithinTheRangeAndKeepsTheOtherFields) {
+  const IntSpinBoxWidgetRef& years = Impl().GetYearSpinBox();
+  EXPECT_EQ(years->GetMin(), 1970);
+  EXPECT_EQ(years->GetMax(), 2298);
+  EventDriver driver(*window_);
+  auto& box = dynamic_cast<IntSpinBoxWidgetImpl&>(*years);
+  auto type = [&](const std::string& text) {
+    ASSERT_TRUE(driver.Click(*box.GetTextEdit()).IsOk());
+    ASSERT_TRUE(driver.Type(text).IsOk());
+    ASSERT_TRUE(driver.KeyPress(KEY::ENTER).IsOk());
+  };
+  type("2030");
+  EXPECT_EQ(widget_->GetDateTime(), At(2030, 2, 15, 15, 30, 0));
+  Update();
+  EXPECT_EQ(Impl().GetDateText()->GetText(), "02 / 15 / 2030");
+  ASSERT_TRUE(driver.Click(*box.GetDecrementSpinner()).IsOk());
+  EXPECT_EQ(widget_->GetDateTime(), At(2029, 2, 15, 15, 30, 0));
+  type("3000");
+  EXPECT_EQ(widget_->GetDateTime(), At(2298, 2, 15, 15, 30, 0)) << "held to the last year";
+  type("1000");
+  EXPECT_EQ(widget_->GetDateTime(), At(1970, 2, 15, 15, 30, 0)) << "held to the first year";
+  EXPECT_EQ(told_.size(), 4u);
+
+  ASSERT_TRUE(widget_->SetDateTime(At(2024, 2, 29), false).IsOk());
+  Update();
+  Result<void> chosen = years->SetValue(2023, true);
+  ASSERT_FALSE(chosen.IsOk());
+  EXPECT_EQ(chosen.GetError().GetMessage(),
+            "could not create value from year=2023, month=2, day=29, hour=0, minute=0, second=0");
+  EXPECT_EQ(widget_->GetDateTime(), At(2024, 2, 29));
+  Update();
+  EXPECT_EQ(years->GetValue(), 2024) << "the spin box shows the kept year again";
+  ASSERT_TRUE(years->SetValue(2028, true).IsOk());
+  EXPECT_EQ(widget_->GetDateTime(), At(2028, 2, 29)) << "another leap year has the day";
+  EXPECT_EQ(told_.size(), 5u);
 }
 
 TEST_F(DateTimeWidgetTest, ClickingADayMovesByItsDistanceFromTheCurrentDay) {
