@@ -32,6 +32,7 @@
 #include "source/widgets_layout/FlexBoxWidgetImpl.h"
 #include "source/widgets_layout/FoldWidgetImpl.h"
 #include "source/widgets_layout/FolderCellWidgetImpl.h"
+#include "source/widgets_layout/HeaderCellDragAndDropAction.h"
 #include "source/widgets_layout/HeaderCellWidgetImpl.h"
 #include "source/widgets_layout/ResizeColumnAction.h"
 #include "source/widgets_layout/ScrollAreaWidgetImpl.h"
@@ -296,6 +297,7 @@ void RecordWidgetHeadercellImpl() {
   RecordUnitDependencies("widget_headercell_impl",
                          {"TableWidgetInterface", "TextWidgetInterface", "CheckboxWidgetInterface"});
   RecordCatalogueClass<ResizeColumnAction>(Id(kResizeColumnActionClassId));
+  RecordCatalogueClass<HeaderCellDragAndDropAction>(Id(kHeaderCellDragAndDropActionClassId));
   RecordCatalogueClass<HeaderCellWidgetImpl>(Id(kHeaderCellWidgetClassId), Id(kWidgetClassesRegistry));
 }
 

@@ -6,6 +6,7 @@
 #include "source/WidgetComponent.h"
 #include "source/widgets_base/ButtonContent.h"
 #include "source/widgets_layout/CanvasUnitMath.h"
+#include "source/widgets_layout/HeaderCellDragAndDropAction.h"
 #include "source/widgets_layout/HeaderCellGeometry.h"
 #include "source/widgets_layout/ResizeColumnAction.h"
 
@@ -150,7 +151,12 @@ Result<bool> HeaderCellWidgetImpl::StartColumnDrag(TableWidgetInterface& table, 
   if (table.GetCountX() < 2) return false;
   AppWidgetInterface* app = GetAppWidget();
   if (!app) return false;
+  ZV_TRY_ASSIGN(Int column, table.GetX(CellWidgetRef(this)));
   ZV_TRY_ASSIGN(ActionRef made, app->CreateAction(Id(kHeaderCellDragAndDropActionClassId)));
+  auto* action = dynamic_cast<HeaderCellDragAndDropAction*>(made.Get());
+  if (!action) return IllegalStateError("The column drag action is of another class");
+  action->SetHeaderCell(HeaderCellWidgetRef(this));
+  action->SetColumn(column);
   ZV_TRY(app->StartAction(made, this, event));
   return true;
 }
