@@ -9,6 +9,7 @@
 #include "source/interfaces/HeaderCellWidgetInterface.h"
 #include "source/interfaces/TableWidgetInterface.h"
 #include "source/widgets_layout/HeaderCellGeometry.h"
+#include "host/ui/WidgetBase.h"
 #include "tests/support/Golden.h"
 #include "tests/support/TestWidgets.h"
 
@@ -221,6 +222,73 @@ TEST_F(HeaderCellWidgetTest, ABorderPressOutsideATableIsAnError) {
   Result<bool> handled = lone->HandleEvent(&press);
   ASSERT_FALSE(handled.IsOk());
   EXPECT_EQ(handled.GetError().GetMessage(), "No parent table");
+}
+
+// Takes dropped columns and remembers their indices.
+class ColumnDropTarget final : public WidgetBase {
+ public:
+  bool GetAcceptDragAndDrop() const override { return true; }
+  Result<bool> HandleDragAndDrop(const DataDictionary& event) override {
+    ZV_TRY_ASSIGN(EVENT type, EventReader(&event).GetType());
+    if (type != EVENT::DND_DROP) return true;
+    ZV_TRY_ASSIGN(Int column, event.GetRequired<Int>(Id(kHeaderCellDragAndDropKey)));
+    dropped_.push_back(column);
+    return true;
+  }
+  std::vector<Int> dropped_;
+};
+
+class HeaderCellDragTest : public HeaderCellWidgetTest {
+ protected:
+  void SetUp() override {
+    HeaderCellWidgetTest::SetUp();
+    for (const HeaderCellWidgetRef& header : headers_) header->SetAllowRearranging(true);
+    target_ = MakeRef<ColumnDropTarget>();
+    ASSERT_TRUE(window_->GetAppWidget()->InsertChildLast(target_).IsOk());
+    target_->SetLocalPosition({10, 45});
+    ASSERT_TRUE(target_->SetLocalSize(200.0, 15.0).IsOk());
+    Update();
+  }
+  Vector2d BodyOf(Int x) const { return EventDriver::CenterOf(*headers_[static_cast<size_t>(x)]); }
+
+  Ref<ColumnDropTarget> target_;
+};
+
+TEST_F(HeaderCellDragTest, DraggingTheBodyDropsTheColumnIndexOnTheTarget) {
+  EventDriver driver(*window_);
+  ASSERT_TRUE(*driver.Press(BodyOf(1)));
+  ASSERT_TRUE(window_->GetAppWidget()->IsActionRunning());
+  ASSERT_TRUE(driver.Drag({100, 50}).IsOk());
+  EXPECT_EQ(Cursor(), SystemCursor::DragMove());
+  ASSERT_TRUE(driver.Drag({300, 5}).IsOk());
+  EXPECT_EQ(Cursor(), SystemCursor::Forbidden()) << "nothing takes a column there";
+  ASSERT_TRUE(driver.Drag({60, 52}).IsOk());
+  ASSERT_TRUE(driver.Release({60, 52}).IsOk());
+  EXPECT_FALSE(window_->GetAppWidget()->IsActionRunning());
+  EXPECT_EQ(target_->dropped_, (std::vector<Int>{1}));
+  EXPECT_EQ(Cursor(), SystemCursor::Normal());
+  EXPECT_DOUBLE_EQ(ColumnWidth(1), kColumnWidth) << "a drag resizes nothing";
+}
+
+TEST_F(HeaderCellDragTest, EscapeCancelsTheDragWithoutADrop) {
+  EventDriver driver(*window_);
+  ASSERT_TRUE(*driver.Press(LeftBorderOf(0))) << "the first column's left border drags the column";
+  ASSERT_TRUE(driver.Drag({100, 50}).IsOk());
+  ASSERT_TRUE(*driver.KeyDown(KEY::ESCAPE));
+  EXPECT_EQ(Cursor(), SystemCursor::Normal());
+  ASSERT_TRUE(driver.Release({100, 50}).IsOk());
+  EXPECT_TRUE(target_->dropped_.empty());
+}
+
+TEST_F(HeaderCellDragTest, AOneColumnTableStartsNoDrag) {
+  ASSERT_TRUE(table_->DeleteColumn(2).IsOk());
+  ASSERT_TRUE(table_->DeleteColumn(1).IsOk());
+  Update();
+  const DataDictionary press = MakeMouseEvent(EVENT::BUTTON_DOWN, BodyOf(0), BUTTON::LEFT);
+  Result<bool> handled = headers_[0]->HandleEvent(&press);
+  ASSERT_TRUE(handled.IsOk()) << handled.GetError().ToString();
+  EXPECT_FALSE(*handled);
+  EXPECT_FALSE(window_->GetAppWidget()->IsActionRunning());
 }
 
 // The hit test and the width rule on their own.
