@@ -98,13 +98,20 @@ Result<TableWidgetInterface*> HeaderCellWidgetImpl::GetParentTable() const {
 }
 
 Result<void> HeaderCellWidgetImpl::HandleCursorInfo(Vector2d position) {
+  bool resizable = false;
   const BORDER_HIT hit = HitBorder(position);
-  if (hit == BORDER_HIT::NONE) return Ok();
-  ZV_TRY_ASSIGN(TableWidgetInterface * table, GetParentTable());
-  ZV_TRY_ASSIGN(Int column, table->GetX(CellWidgetRef(this)));
-  // The first column has nothing left of it to resize.
-  if (hit == BORDER_HIT::LEFT && column == 0) return Ok();
-  if (CanvasInterface* canvas = GetCanvas()) canvas->SetCursor(SystemCursor::SizeWE());
+  if (hit != BORDER_HIT::NONE) {
+    ZV_TRY_ASSIGN(TableWidgetInterface * table, GetParentTable());
+    ZV_TRY_ASSIGN(Int column, table->GetX(CellWidgetRef(this)));
+    // The first column has nothing left of it to resize.
+    resizable = hit == BORDER_HIT::RIGHT || column > 0;
+  }
+  // Nobody else puts the cursor back, so the cell that showed the resize cursor does.
+  if (resizable == showsResizeCursor_) return Ok();
+  showsResizeCursor_ = resizable;
+  if (CanvasInterface* canvas = GetCanvas()) {
+    canvas->SetCursor(resizable ? SystemCursor::SizeWE() : SystemCursor::Normal());
+  }
   return Ok();
 }
 

@@ -49,6 +49,7 @@ class HeaderCellWidgetImpl : public CellWidgetImpl, public virtual HeaderCellWid
   WeakRef<TextWidgetInterface> text_;
   WeakRef<CheckboxWidgetInterface> symbol_;
   Vector2d dragOffset_;
+  bool showsResizeCursor_ = false;  // this cell set the resize cursor and has not reset it
 };
 
 }  // namespace zarvo

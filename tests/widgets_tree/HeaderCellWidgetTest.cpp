@@ -132,6 +132,10 @@ TEST_F(HeaderCellWidgetTest, DraggingTheRightBorderWidensEveryCellOfTheColumn) {
   EventDriver driver(*window_);
   ASSERT_TRUE(driver.Move(RightBorderOf(0)).IsOk());
   EXPECT_EQ(Cursor(), SystemCursor::SizeWE());
+  ASSERT_TRUE(driver.Move(EventDriver::CenterOf(*headers_[0])).IsOk());
+  EXPECT_EQ(Cursor(), SystemCursor::Normal()) << "off the border the cursor is back";
+  ASSERT_TRUE(driver.Move(RightBorderOf(0)).IsOk());
+  EXPECT_EQ(Cursor(), SystemCursor::SizeWE());
   DragBorder(RightBorderOf(0), 25.0);
   EXPECT_FALSE(window_->GetAppWidget()->IsActionRunning());
   for (Int y = 0; y < kRows; ++y) {
