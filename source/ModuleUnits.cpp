@@ -34,6 +34,11 @@
 #include "source/widgets_base/TextWidgetImpl.h"
 #include "source/widgets_base/TextEditWidgetImpl.h"
 #include "source/widgets_layout/FlexBoxWidgetImpl.h"
+#include "source/widgets_layout/FoldWidgetImpl.h"
+#include "source/widgets_layout/FolderCellWidgetImpl.h"
+#include "source/widgets_layout/HeaderCellDragAndDropAction.h"
+#include "source/widgets_layout/HeaderCellWidgetImpl.h"
+#include "source/widgets_layout/ResizeColumnAction.h"
 #include "source/widgets_layout/ScrollAreaWidgetImpl.h"
 #include "source/widgets_layout/ScrollSliderWidgetImpl.h"
 #include "source/widgets_layout/ScrollbarWidgetImpl.h"
@@ -295,11 +300,17 @@ void RecordWidgetFlexboxImpl() {
 }
 
 void RecordWidgetFoldercellImpl() {
-  RecordUnitDependencies("widget_foldercell_impl");
+  RecordUnitDependencies("widget_foldercell_impl", {"CheckboxWidgetInterface", "TableWidgetInterface"});
+  RecordCatalogueClass<FolderCellWidgetImpl>(Id(kFolderCellWidgetClassId), Id(kWidgetClassesRegistry));
+  RecordCatalogueClass<FoldWidgetImpl>(Id(kFoldWidgetClassId), Id(kWidgetClassesRegistry));
 }
 
 void RecordWidgetHeadercellImpl() {
-  RecordUnitDependencies("widget_headercell_impl");
+  RecordUnitDependencies("widget_headercell_impl",
+                         {"TableWidgetInterface", "TextWidgetInterface", "CheckboxWidgetInterface"});
+  RecordCatalogueClass<ResizeColumnAction>(Id(kResizeColumnActionClassId));
+  RecordCatalogueClass<HeaderCellDragAndDropAction>(Id(kHeaderCellDragAndDropActionClassId));
+  RecordCatalogueClass<HeaderCellWidgetImpl>(Id(kHeaderCellWidgetClassId), Id(kWidgetClassesRegistry));
 }
 
 void RecordWidgetScrollareaImpl() {
