@@ -204,7 +204,8 @@ void RecordWidgetNumberImpl() {
 
 void RecordWidgetQuicktabImpl() {
   RecordUnitDependencies("widget_quicktab_impl", {"TextButtonWidgetInterface", "ImageTextButtonWidgetInterface",
-                                                  "PaddingWidgetInterface", "CellWidgetInterface"});
+                                                  "TextWidgetInterface", "PaddingWidgetInterface",
+                                                  "CellWidgetInterface"});
   RecordCatalogueClass<QuickTabTextWidgetAdapterImpl>(Id(kQuickTabTextWidgetAdapterClassId), Id(kWidgetAdaptersRegistry));
   RecordCatalogueClass<QuickTabTextAndIconWidgetAdapterImpl>(Id(kQuickTabTextAndIconWidgetAdapterClassId),
                                                              Id(kWidgetAdaptersRegistry));
