@@ -47,6 +47,12 @@
 #include "source/widgets_menu/CycleTextAndIconWidgetAdapterImpl.h"
 #include "source/widgets_menu/CycleTextWidgetAdapterImpl.h"
 #include "source/widgets_menu/CycleWidgetImpl.h"
+#include "source/widgets_tabs/QuickTabItemImpl.h"
+#include "source/widgets_tabs/QuickTabSelectionBaseImpl.h"
+#include "source/widgets_tabs/QuickTabSelectionImpl.h"
+#include "source/widgets_tabs/QuickTabTextAndIconWidgetAdapterImpl.h"
+#include "source/widgets_tabs/QuickTabTextWidgetAdapterImpl.h"
+#include "source/widgets_tabs/QuickTabWidgetImpl.h"
 #include "source/widgets_time/DateTimeWidgetImpl.h"
 #include "source/widgets_time/TimeSliderWidgetImpl.h"
 #include "source/widgets_values/BooleanWidgetImpl.h"
@@ -214,7 +220,16 @@ void RecordWidgetNumberImpl() {
 }
 
 void RecordWidgetQuicktabImpl() {
-  RecordUnitDependencies("widget_quicktab_impl");
+  RecordUnitDependencies("widget_quicktab_impl", {"TextButtonWidgetInterface", "ImageTextButtonWidgetInterface",
+                                                  "TextWidgetInterface", "PaddingWidgetInterface",
+                                                  "CellWidgetInterface"});
+  RecordCatalogueClass<QuickTabTextWidgetAdapterImpl>(Id(kQuickTabTextWidgetAdapterClassId), Id(kWidgetAdaptersRegistry));
+  RecordCatalogueClass<QuickTabTextAndIconWidgetAdapterImpl>(Id(kQuickTabTextAndIconWidgetAdapterClassId),
+                                                             Id(kWidgetAdaptersRegistry));
+  RecordCatalogueClass<QuickTabItemImpl>(Id(kQuickTabItemClassId));
+  RecordCatalogueClass<QuickTabSelectionBaseImpl>(Id(kQuickTabSelectionBaseClassId));
+  RecordCatalogueClass<QuickTabSelectionImpl>(Id(kQuickTabSelectionClassId));
+  RecordCatalogueClass<QuickTabWidgetImpl>(Id(kQuickTabWidgetClassId), Id(kWidgetClassesRegistry));
 }
 
 void RecordWidgetRadiogroupImpl() {

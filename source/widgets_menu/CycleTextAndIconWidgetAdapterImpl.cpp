@@ -2,9 +2,7 @@
 
 #include <new>
 
-#include "host/core/ClassRegistry.h"
-#include "host/gfx/TextureCache.h"
-#include "source/interfaces/ImageTextButtonWidgetInterface.h"
+#include "source/widgets_menu/ItemButtons.h"
 
 namespace zarvo {
 
@@ -15,18 +13,7 @@ constexpr CanvasUnitValue kIconSize = CanvasUnitValue::Fon(15.0);
 Result<WidgetRef> CycleTextAndIconWidgetAdapterImpl::GetItemWidget(Int index, const WidgetRef&) {
   ZV_TRY(CheckIndex(index));
   const auto& [label, icon] = items_[static_cast<size_t>(index)];
-  ZV_TRY_ASSIGN(ImageTextButtonWidgetRef button,
-                CreateObject<ImageTextButtonWidgetInterface>(Id(kImageTextButtonWidgetClassId)));
-  ZV_TRY(button->CreateLayout());
-  ZV_TRY_ASSIGN(TextWidgetRef text, button->GetTextWidget());
-  text->SetText(label);
-  ZV_TRY_ASSIGN(ImageWidgetRef image, button->GetImageWidget());
-  for (WIDGET_DIRECTION direction : {WIDGET_DIRECTION::HORIZONTAL, WIDGET_DIRECTION::VERTICAL}) {
-    image->SetSizeMode(WIDGET_SIZE::FIXED, direction);
-    image->SetFixedSize(kIconSize, direction);
-  }
-  // An icon that does not load leaves the item without an image; the item still works.
-  if (Result<Ref<Image>> loaded = LoadTexture(icon); loaded.IsOk()) image->SetImage(*loaded);
+  ZV_TRY_ASSIGN(ImageTextButtonWidgetRef button, MakeTextAndIconItemButton(label, icon, kIconSize));
   ObserveItemPress(*button, index);
   return WidgetRef(button);
 }

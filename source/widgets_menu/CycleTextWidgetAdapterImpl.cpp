@@ -2,17 +2,13 @@
 
 #include <new>
 
-#include "host/core/ClassRegistry.h"
-#include "source/interfaces/TextButtonWidgetInterface.h"
+#include "source/widgets_menu/ItemButtons.h"
 
 namespace zarvo {
 
 Result<WidgetRef> CycleTextWidgetAdapterImpl::GetItemWidget(Int index, const WidgetRef&) {
   ZV_TRY(CheckIndex(index));
-  ZV_TRY_ASSIGN(TextButtonWidgetRef button, CreateObject<TextButtonWidgetInterface>(Id(kTextButtonWidgetClassId)));
-  ZV_TRY(button->CreateLayout());
-  ZV_TRY_ASSIGN(TextWidgetRef text, button->GetTextWidget());
-  text->SetText(texts_[static_cast<size_t>(index)]);
+  ZV_TRY_ASSIGN(TextButtonWidgetRef button, MakeTextItemButton(texts_[static_cast<size_t>(index)]));
   ObserveItemPress(*button, index);
   return WidgetRef(button);
 }

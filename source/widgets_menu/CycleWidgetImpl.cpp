@@ -11,6 +11,7 @@
 #include "source/interfaces/TextWidgetInterface.h"
 #include "source/widgets_layout/CanvasUnitMath.h"
 #include "source/widgets_menu/CycleMath.h"
+#include "source/widgets_menu/ItemButtons.h"
 
 namespace zarvo {
 
@@ -55,13 +56,6 @@ const Id& MagnificationKey() {
   return key;
 }
 
-// The shown copy of an item must neither take the focus nor the pointer: presses go through
-// to the cycle widget, which opens the list.
-void MakeInert(WidgetInterface& widget) {
-  widget.SetAcceptFocus(false);
-  widget.SetEnabled(false);
-  for (WidgetInterface* child = widget.GetFirstChildWidget(); child; child = child->GetNextWidget()) MakeInert(*child);
-}
 }  // namespace
 
 CycleWidgetImpl::CycleWidgetImpl() : itemChanged_(MakeRef<CycleItemObservable>()) {}
@@ -216,6 +210,7 @@ Result<void> CycleWidgetImpl::HandleSwitchLayout() {
   item->SetAcceptFocus(false);
   item->SetAcceptTabFocus(false);
   item->SetR2LMode(GetR2LMode());
+  // The shown copy takes no presses: they go through to the cycle widget, which opens the list.
   MakeInert(*item);
   return Ok();
 }
