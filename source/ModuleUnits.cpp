@@ -38,6 +38,16 @@
 #include "source/widgets_menu/CycleTextAndIconWidgetAdapterImpl.h"
 #include "source/widgets_menu/CycleTextWidgetAdapterImpl.h"
 #include "source/widgets_menu/CycleWidgetImpl.h"
+#include "source/widgets_menu/CommandGroupWidgetImpl.h"
+#include "source/widgets_menu/CommandMenuItemImpl.h"
+#include "source/widgets_menu/CommandMenuItemWidgetImpl.h"
+#include "source/widgets_menu/MenuItemImpl.h"
+#include "source/widgets_menu/MenuItemWidgetImpl.h"
+#include "source/widgets_menu/MenuWidgetImpl.h"
+#include "source/widgets_menu/MenuWindowImpl.h"
+#include "source/widgets_menu/RootMenuItemImpl.h"
+#include "source/widgets_menu/SeparatorMenuItemImpl.h"
+#include "source/widgets_menu/SeparatorMenuItemWidgetImpl.h"
 #include "source/widgets_time/DateTimeWidgetImpl.h"
 #include "source/widgets_time/TimeSliderWidgetImpl.h"
 #include "source/widgets_values/BooleanWidgetImpl.h"
@@ -189,7 +199,19 @@ void RecordWidgetMatrixImpl() {
 }
 
 void RecordWidgetMenuImpl() {
-  RecordUnitDependencies("widget_menu_impl");
+  RecordUnitDependencies("widget_menu_impl", {"TextWidgetInterface", "TextButtonWidgetInterface",
+                                              "CommandButtonWidgetInterface", "ImageWidgetInterface",
+                                              "FrameWidgetInterface"});
+  RecordCatalogueClass<MenuItemImpl>(Id(kMenuItemClassId));
+  RecordCatalogueClass<CommandMenuItemImpl>(Id(kCommandMenuItemClassId));
+  RecordCatalogueClass<SeparatorMenuItemImpl>(Id(kSeparatorMenuItemClassId));
+  RecordCatalogueClass<RootMenuItemImpl>(Id(kRootMenuItemClassId));
+  RecordCatalogueClass<MenuItemWidgetImpl>(Id(kMenuItemWidgetClassId), Id(kWidgetClassesRegistry));
+  RecordCatalogueClass<SeparatorMenuItemWidgetImpl>(Id(kSeparatorMenuItemWidgetClassId), Id(kWidgetClassesRegistry));
+  RecordCatalogueClass<CommandMenuItemWidgetImpl>(Id(kCommandMenuItemWidgetClassId), Id(kWidgetClassesRegistry));
+  RecordCatalogueClass<CommandGroupWidgetImpl>(Id(kCommandGroupWidgetClassId), Id(kWidgetClassesRegistry));
+  RecordCatalogueClass<MenuWidgetImpl>(Id(kMenuWidgetClassId), Id(kWidgetClassesRegistry));
+  RecordCatalogueClass<MenuWindowImpl>(Id(kMenuWindowClassId), Id(kMvpRegistry));
 }
 
 void RecordWidgetNumberImpl() {
