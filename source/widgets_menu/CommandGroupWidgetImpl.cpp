@@ -8,13 +8,14 @@ namespace zarvo {
 Result<void> CommandGroupWidgetImpl::CreateLayout() {
   ZV_TRY(TableWidgetImpl::CreateLayout());
   SetName("CommandGroupWidget");
-  SetInheritParentSize(true, WIDGET_DIRECTION::HORIZONTAL);
   return Ok();
 }
 
 Result<void> CommandGroupWidgetImpl::SetCommands(const std::vector<CommandMenuItemRef>& items,
                                                  const MenuItemCursorHandler& begin, const MenuItemCursorHandler& end) {
   ZV_TRY(Resize(0, 0));
+  // An empty table keeps its cells as children; a rebuild starts from none.
+  RemoveAllChildren();
   if (items.empty()) return IllegalArgumentError("Command list is empty");
   ZV_TRY(Resize(1, static_cast<Int>(items.size())));
   SetTableMode(TABLE_MODE::ENLARGE, WIDGET_DIRECTION::HORIZONTAL);

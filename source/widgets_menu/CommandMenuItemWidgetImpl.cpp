@@ -35,6 +35,8 @@ Result<void> CommandMenuItemWidgetImpl::CreateLayout() {
 
 Result<void> CommandMenuItemWidgetImpl::SetCommand(const CommandMenuItemRef& item) {
   ZV_TRY(Resize(0, 0));
+  // An empty table keeps its cells as children; a rebuild starts from none.
+  RemoveAllChildren();
   item_ = item;
   ZV_TRY(Resize(kColumnCount, 1));
   SetTableMode(TABLE_MODE::ENLARGE, WIDGET_DIRECTION::HORIZONTAL);

@@ -21,7 +21,6 @@ void MenuItemWidgetImpl::FreeComponent() {
 Result<void> MenuItemWidgetImpl::CreateLayout() {
   ZV_TRY(TableWidgetImpl::CreateLayout());
   SetName("MenuItemWidget");
-  SetInheritParentSize(true, WIDGET_DIRECTION::HORIZONTAL);
   return Ok();
 }
 

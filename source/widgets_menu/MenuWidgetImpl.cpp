@@ -14,6 +14,7 @@
 #include "source/interfaces/SeparatorMenuItemWidgetInterface.h"
 #include "source/interfaces/TextWidgetInterface.h"
 #include "source/widgets_menu/MenuStyle.h"
+#include "source/widgets_menu/MenuWindowImpl.h"
 
 namespace zarvo {
 
@@ -26,6 +27,11 @@ Vector2d ScreenCornerOf(const WidgetInterface& widget, bool below) {
   const Vector2d corner = below ? Vector2d{frame.left, frame.bottom} : Vector2d{frame.right, frame.top};
   const CanvasInterface* canvas = widget.GetCanvas();
   return canvas ? canvas->GlobalToScreenPosition(corner) : corner;
+}
+// The menu widget a menu window shows.
+MenuWidgetRef MenuOf(const MenuWindowInterface& window) {
+  const auto* impl = dynamic_cast<const MenuWindowImpl*>(&window);
+  return impl ? impl->GetMenuWidget() : MenuWidgetRef();
 }
 }  // namespace
 
@@ -40,6 +46,8 @@ Result<void> MenuWidgetImpl::CreateLayout() {
 Result<void> MenuWidgetImpl::SetMenu(const MenuItemRef& root, const AppWindowRef& commandWindow,
                                      const MenuWindowRef& hostWindow) {
   ZV_TRY(Resize(0, 0));
+  // An empty table keeps its cells as children; a rebuild starts from none.
+  RemoveAllChildren();
   if (!commandWindow) return NullReferenceError("missing commandWindow");
   root_ = root;
   commandWindow_ = commandWindow;
@@ -147,7 +155,6 @@ Result<void> MenuWidgetImpl::BuildFlyout() {
 
   const Int rows = static_cast<Int>(2 * groups.size() - 1);
   ZV_TRY(Resize(1, rows));
-  SetTableMode(TABLE_MODE::ENLARGE, WIDGET_DIRECTION::HORIZONTAL);
   for (Int y = 0; y < rows; ++y) {
     ZV_TRY_ASSIGN(CellWidgetRef cell, GetCell(0, y));
     cell->SetStretchMode(CELL_STRETCH_MODE::MAXIMUM, WIDGET_DIRECTION::HORIZONTAL);
@@ -199,7 +206,7 @@ Result<void> MenuWidgetImpl::CloseSubMenuWindow(Bool clearOpen) {
   if (MenuWindowRef window = std::move(subMenuWindow_)) {
     subMenuItem_ = MenuItemRef();
     // The innermost menus close first.
-    if (auto inner = Cast<MenuWidgetInterface>(WidgetRef(window->GetAppWidget()->GetFirstChildWidget()))) {
+    if (MenuWidgetRef inner = MenuOf(*window)) {
       ZV_TRY(inner->CloseSubMenuWindow(true));
     }
     if (CanvasInterface* canvas = window->GetCanvas()) ZV_TRY(canvas->CloseWindow());
@@ -211,13 +218,34 @@ Result<void> MenuWidgetImpl::CloseSubMenuWindow(Bool clearOpen) {
 Bool MenuWidgetImpl::MenuHit(Vector2d point) const {
   if (GetGlobalFrame().Contains(point)) return true;
   if (!subMenuWindow_) return false;
-  auto inner = Cast<MenuWidgetInterface>(WidgetRef(subMenuWindow_->GetAppWidget()->GetFirstChildWidget()));
+  const MenuWidgetRef inner = MenuOf(*subMenuWindow_);
   const CanvasInterface* mine = GetCanvas();
   const CanvasInterface* theirs = subMenuWindow_->GetCanvas();
   if (!inner || !theirs) return false;
   // Each menu window has global coordinates of its own; the screen relates them.
   const Vector2d screen = mine ? mine->GlobalToScreenPosition(point) : point;
   return inner->MenuHit(theirs->ScreenToGlobalPosition(screen));
+}
+
+void MenuWidgetImpl::FillWidth() {
+  SetInheritParentSize(true, WIDGET_DIRECTION::HORIZONTAL);
+  SetTableMode(TABLE_MODE::ENLARGE, WIDGET_DIRECTION::HORIZONTAL);
+  for (Int y = 0; y < GetCountY(); ++y) {
+    Result<CellWidgetRef> cell = GetCell(0, y);
+    if (!cell.IsOk() || !*cell) continue;
+    WidgetInterface* block = (*cell)->GetFirstChildWidget();
+    if (!block) continue;
+    block->SetInheritParentSize(true, WIDGET_DIRECTION::HORIZONTAL);
+    auto group = Cast<CommandGroupWidgetInterface>(WidgetRef(block));
+    for (Int row = 0; group && row < group->GetCountY(); ++row) {
+      Result<CellWidgetRef> rowCell = group->GetCell(0, row);
+      if (!rowCell.IsOk() || !*rowCell) continue;
+      if (WidgetInterface* widget = (*rowCell)->GetFirstChildWidget()) {
+        widget->SetInheritParentSize(true, WIDGET_DIRECTION::HORIZONTAL);
+      }
+    }
+  }
+  RequestLayout();
 }
 
 MenuWidgetRef MenuWidgetImpl::GetTopMenu() {

@@ -30,6 +30,9 @@ class MenuWidgetImpl : public TableWidgetImpl, public virtual MenuWidgetInterfac
   // The open sub-menu window and the row under the cursor, for tests and the host loop.
   const MenuWindowRef& GetSubMenuWindow() const noexcept { return subMenuWindow_; }
   MenuItemWidgetRef GetHoverRow() const { return hoverRow_.Lock(); }
+  // Once the menu is measured at its natural width, its groups and rows take the width of the
+  // widest, so that highlights and arrows reach across the whole menu.
+  void FillWidth();
   // The menu at the top of the chain this one belongs to.
   MenuWidgetRef GetTopMenu();
 

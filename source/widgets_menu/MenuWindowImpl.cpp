@@ -31,6 +31,7 @@ Result<void> MenuWindowImpl::Open(Vector2d position, const MenuItemRef& item, co
   ZV_TRY(canvas.SetWindowPosition(position));
   ZV_TRY(canvas.SetWindowSize(size));
   ZV_TRY(appWidget.SetLocalSize(size.x, size.y));
+  dynamic_cast<MenuWidgetImpl&>(*menu_).FillWidth();
   appWidget.SetBackgroundVisibility(true);
   appWidget.SetBackgroundColor(ReadStyle(*menu_, kMenuWindowColor));
   ZV_TRY(appWidget.SetFocusWidget(menu_.Get()));
