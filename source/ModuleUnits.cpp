@@ -10,6 +10,7 @@
 #include "host/core/AppFolders.h"
 #include "host/core/HostRegistrations.h"
 #include "host/core/StringResources.h"
+#include "source/Desktop2dWindowImpl.h"
 #include "source/IconProvider.h"
 #include "source/Register.h"
 #include "source/WidgetComponent.h"
@@ -340,6 +341,7 @@ void RecordWidgetTreegraphImpl() {
 
 void RecordWindowAppImpl() {
   RecordUnitDependencies("window_app_impl", {"MenuWindowInterface"});
+  RecordCatalogueClass<Desktop2dWindowImpl>(Id(kDesktop2dWindowClassId), Id(kMvpRegistry));
 }
 
 // The link order. The first three units live next to what they register.
