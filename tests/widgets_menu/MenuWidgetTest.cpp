@@ -114,6 +114,26 @@ TEST_F(MenuWidgetTest, AVerticalMenuSplitsItsEntriesIntoGroupsAtSeparatorRuns) {
   EXPECT_EQ(ChildOfCell<TextWidgetInterface>(*menu, 1, 0)->GetText(), "-----");
 }
 
+TEST_F(MenuWidgetTest, AFolderOfTheBarDropsItsEntriesDownBelowItAndASecondClickClosesThem) {
+  CommandMenuItemRef edit = *root_->AddFolder("Edit");
+  Entry("Undo", edit);
+  MenuWidgetRef bar = test::NewObject<MenuWidgetInterface>(kMenuWidgetClassId);
+  ASSERT_TRUE(bar->CreateLayout().IsOk());
+  ASSERT_TRUE(window_->GetAppWidget()->InsertChildLast(bar).IsOk());
+  ASSERT_TRUE(bar->SetMenu(root_, window_, MenuWindowRef()).IsOk());
+  Update(*window_);
+  WidgetRef button = ChildOfCell<WidgetInterface>(*bar, 0, 0);
+  EventDriver driver(*window_);
+  ASSERT_TRUE(driver.Click(*button).IsOk());
+  ASSERT_TRUE(bar->GetMenuWindowOpen());
+  const Rect frame = WindowOf(bar).GetCanvas()->GetWindowFrame();
+  EXPECT_EQ(frame.left, 200 + button->GetGlobalFrame().left);
+  EXPECT_EQ(frame.top, 100 + button->GetGlobalFrame().bottom);
+  EXPECT_EQ(Row(WindowOf(bar).GetMenuWidget(), 0, 0)->GetCommandMenuItem()->GetText(), "Undo");
+  ASSERT_TRUE(driver.Click(*button).IsOk());
+  EXPECT_FALSE(bar->GetMenuWindowOpen());
+}
+
 TEST_F(MenuWidgetTest, BuildsFailWithTheSystemsMessages) {
   Entry("A");
   MenuWidgetRef menu = test::NewObject<MenuWidgetInterface>(kMenuWidgetClassId);
