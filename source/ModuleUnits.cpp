@@ -10,6 +10,7 @@
 #include "host/core/AppFolders.h"
 #include "host/core/HostRegistrations.h"
 #include "host/core/StringResources.h"
+#include "source/Desktop2dWindowImpl.h"
 #include "source/IconProvider.h"
 #include "source/Register.h"
 #include "source/WidgetComponent.h"
@@ -47,6 +48,16 @@
 #include "source/widgets_menu/CycleTextAndIconWidgetAdapterImpl.h"
 #include "source/widgets_menu/CycleTextWidgetAdapterImpl.h"
 #include "source/widgets_menu/CycleWidgetImpl.h"
+#include "source/widgets_menu/CommandGroupWidgetImpl.h"
+#include "source/widgets_menu/CommandMenuItemImpl.h"
+#include "source/widgets_menu/CommandMenuItemWidgetImpl.h"
+#include "source/widgets_menu/MenuItemImpl.h"
+#include "source/widgets_menu/MenuItemWidgetImpl.h"
+#include "source/widgets_menu/MenuWidgetImpl.h"
+#include "source/widgets_menu/MenuWindowImpl.h"
+#include "source/widgets_menu/RootMenuItemImpl.h"
+#include "source/widgets_menu/SeparatorMenuItemImpl.h"
+#include "source/widgets_menu/SeparatorMenuItemWidgetImpl.h"
 #include "source/widgets_tabs/QuickTabItemImpl.h"
 #include "source/widgets_tabs/QuickTabSelectionBaseImpl.h"
 #include "source/widgets_tabs/QuickTabSelectionImpl.h"
@@ -209,7 +220,19 @@ void RecordWidgetMatrixImpl() {
 }
 
 void RecordWidgetMenuImpl() {
-  RecordUnitDependencies("widget_menu_impl");
+  RecordUnitDependencies("widget_menu_impl", {"TextWidgetInterface", "TextButtonWidgetInterface",
+                                              "CommandButtonWidgetInterface", "ImageWidgetInterface",
+                                              "FrameWidgetInterface"});
+  RecordCatalogueClass<MenuItemImpl>(Id(kMenuItemClassId));
+  RecordCatalogueClass<CommandMenuItemImpl>(Id(kCommandMenuItemClassId));
+  RecordCatalogueClass<SeparatorMenuItemImpl>(Id(kSeparatorMenuItemClassId));
+  RecordCatalogueClass<RootMenuItemImpl>(Id(kRootMenuItemClassId));
+  RecordCatalogueClass<MenuItemWidgetImpl>(Id(kMenuItemWidgetClassId), Id(kWidgetClassesRegistry));
+  RecordCatalogueClass<SeparatorMenuItemWidgetImpl>(Id(kSeparatorMenuItemWidgetClassId), Id(kWidgetClassesRegistry));
+  RecordCatalogueClass<CommandMenuItemWidgetImpl>(Id(kCommandMenuItemWidgetClassId), Id(kWidgetClassesRegistry));
+  RecordCatalogueClass<CommandGroupWidgetImpl>(Id(kCommandGroupWidgetClassId), Id(kWidgetClassesRegistry));
+  RecordCatalogueClass<MenuWidgetImpl>(Id(kMenuWidgetClassId), Id(kWidgetClassesRegistry));
+  RecordCatalogueClass<MenuWindowImpl>(Id(kMenuWindowClassId), Id(kMvpRegistry));
 }
 
 void RecordWidgetNumberImpl() {
@@ -356,6 +379,7 @@ void RecordWidgetTreegraphImpl() {
 
 void RecordWindowAppImpl() {
   RecordUnitDependencies("window_app_impl", {"MenuWindowInterface"});
+  RecordCatalogueClass<Desktop2dWindowImpl>(Id(kDesktop2dWindowClassId), Id(kMvpRegistry));
 }
 
 // The link order. The first three units live next to what they register.

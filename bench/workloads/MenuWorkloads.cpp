@@ -1,4 +1,4 @@
-// The menu family's workloads: dropping down a cycle widget's list.
+// The menu family's workloads: dropping down a cycle widget's list, opening a popup menu.
 #include <memory>
 #include <string>
 
@@ -9,8 +9,12 @@
 #include "host/ui/EventKeys.h"
 #include "source/interfaces/CycleTextWidgetAdapterInterface.h"
 #include "source/interfaces/CycleWidgetInterface.h"
+#include "source/interfaces/MenuWidgetInterface.h"
+#include "source/interfaces/RootMenuItemInterface.h"
 #include "source/widgets_menu/CycleDropdownWindowImpl.h"
 #include "source/widgets_menu/CycleWidgetImpl.h"
+#include "source/widgets_menu/MenuWidgetImpl.h"
+#include "source/widgets_menu/MenuWindowImpl.h"
 
 namespace zarvo::bench {
 
@@ -56,8 +60,42 @@ Result<Prepared> PrepareDropdown(int64_t n) {
   return prepared;
 }
 
-const WorkloadRegistration kMenuWorkloads({{"dropdown", {20, 200}, &PrepareDropdown}},
-                                          {{"dropdown", Target::Kind::kNsPerItem, 200, 20000.0, 0, ""}});
+constexpr Vector2d kMenuPosition{100.0, 80.0};
+
+// Opens a popup menu of n commands (building, laying out and drawing it in its window) and
+// closes it again with Escape.
+Result<Prepared> PrepareMenuOpen(int64_t n) {
+  ZV_TRY_ASSIGN(Ref<AppWindow> window, MakeWindow(kRenderWindow));
+  ZV_TRY_ASSIGN(RootMenuItemRef root, CreateObject<RootMenuItemInterface>(Id(kRootMenuItemClassId)));
+  for (int64_t i = 0; i < n; ++i) {
+    if (i > 0 && i % 10 == 0) ZV_TRY(root->AddSeparator());
+    const std::string name = "Command " + std::to_string(i);
+    Ref<Command> command = Command::Create(Id("bench.menu." + std::to_string(i)), name);
+    window->AddCommand(command);
+    ZV_TRY(root->AddCommand(command));
+  }
+  ZV_TRY_ASSIGN(MenuWidgetRef menu, CreateObject<MenuWidgetInterface>(Id(kMenuWidgetClassId)));
+  ZV_TRY(menu->CreateLayout());
+  auto closed = std::make_shared<int64_t>(0);
+  Prepared prepared;
+  prepared.items = n;
+  prepared.run = [window, menu, root, closed]() -> Result<void> {
+    ZV_TRY(menu->OpenSubMenuWindow(kMenuPosition, root, window));
+    auto& sub = dynamic_cast<MenuWindowImpl&>(*dynamic_cast<MenuWidgetImpl&>(*menu).GetSubMenuWindow());
+    Ref<AppWindow> popup = sub.GetPopupWindow();
+    ZV_TRY(popup->Update());
+    ZV_TRY(popup->GetAppWidget()->DispatchEvent(MakeKeyEvent(EVENT::KEYBOARD_KEY_DOWN, KEY::ESCAPE)));
+    if (!popup->IsOpen() && !menu->GetMenuWindowOpen()) ++*closed;
+    return Ok();
+  };
+  prepared.check = [closed] { return *closed > 0; };
+  return prepared;
+}
+
+const WorkloadRegistration kMenuWorkloads({{"dropdown", {20, 200}, &PrepareDropdown},
+                                           {"menu_open", {30}, &PrepareMenuOpen}},
+                                          {{"dropdown", Target::Kind::kNsPerItem, 200, 20000.0, 0, ""},
+                                           {"menu_open", Target::Kind::kNsPerItem, 30, 50000.0, 0, ""}});
 
 }  // namespace
 
