@@ -221,6 +221,8 @@ Result<WidgetRef> BuildTimePage(Gallery& gallery);
 extern const char* const kTimePageScript;
 Result<WidgetRef> BuildValuesPage(Gallery& gallery);
 extern const char* const kValuesPageScript;
+Result<WidgetRef> BuildColourPage(Gallery& gallery);
+extern const char* const kColourPageScript;
 
 const std::vector<GalleryPage>& GetGalleryPages() {
   static const std::vector<GalleryPage> pages = {
@@ -261,6 +263,7 @@ const std::vector<GalleryPage>& GetGalleryPages() {
       {"scroll", "Scroll", &BuildScrollPage, kScrollPageScript},
       {"time", "Time", &BuildTimePage, kTimePageScript},
       {"values", "Values", &BuildValuesPage, kValuesPageScript},
+      {"colour", "Colour", &BuildColourPage, kColourPageScript},
   };
   return pages;
 }
