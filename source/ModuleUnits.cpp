@@ -22,7 +22,7 @@
 #include "source/widgets_base/TextButtonWidgetImpl.h"
 #include "source/widgets_color/ColorFieldWidgetImpl.h"
 #include "source/widgets_color/ColorHEXWidgetImpl.h"
-#include "source/widgets_color/ColorHSVSpectrumWidgetImpl.h"
+#include "source/widgets_color/ColorHSVPlaneWidgetImpl.h"
 #include "source/widgets_color/ColorHSVWidgetImpl.h"
 #include "source/widgets_color/ColorRGBWidgetImpl.h"
 #include "source/widgets_color/ColorTableWidgetImpl.h"
@@ -205,7 +205,7 @@ void RecordWidgetColorImpl() {
   RecordCatalogueClass<ColorFieldWidgetImpl>(Id(kColorFieldWidgetClassId), Id(kWidgetClassesRegistry));
   RecordCatalogueClass<ColorTableWidgetImpl>(Id(kColorTableWidgetClassId), Id(kWidgetClassesRegistry));
   RecordCatalogueClass<ColorRGBWidgetImpl>(Id(kColorRGBWidgetClassId), Id(kWidgetClassesRegistry));
-  RecordCatalogueClass<ColorHSVSpectrumWidgetImpl>(Id(kColorHSVSpectrumWidgetClassId), Id(kWidgetClassesRegistry));
+  RecordCatalogueClass<ColorHSVPlaneWidgetImpl>(Id(kColorHSVSpectrumWidgetClassId), Id(kWidgetClassesRegistry));
   RecordCatalogueClass<ColorHSVWidgetImpl>(Id(kColorHSVWidgetClassId), Id(kWidgetClassesRegistry));
   RecordCatalogueClass<ColorHEXWidgetImpl>(Id(kColorHEXWidgetClassId), Id(kWidgetClassesRegistry));
 }

@@ -6,7 +6,7 @@
 #include "host/core/ClassRegistry.h"
 #include "source/interfaces/ColorFieldWidgetInterface.h"
 #include "source/interfaces/ColorHEXWidgetInterface.h"
-#include "source/interfaces/ColorHSVSpectrumWidgetInterface.h"
+#include "source/interfaces/ColorHSVPlaneWidgetInterface.h"
 #include "source/interfaces/ColorHSVWidgetInterface.h"
 #include "source/interfaces/ColorRGBWidgetInterface.h"
 #include "source/interfaces/ColorTableWidgetInterface.h"

@@ -5,8 +5,8 @@
 #include "bench/workloads/WorkloadSupport.h"
 #include "host/core/ClassRegistry.h"
 #include "host/ui/AppWidgetInterface.h"
-#include "source/interfaces/ColorHSVSpectrumWidgetInterface.h"
-#include "source/widgets_color/ColorHSVSpectrumWidgetImpl.h"
+#include "source/interfaces/ColorHSVPlaneWidgetInterface.h"
+#include "source/widgets_color/ColorHSVPlaneWidgetImpl.h"
 
 namespace zarvo::bench {
 
@@ -23,7 +23,7 @@ Result<Prepared> PrepareSpectrum(int64_t n) {
                 CreateObject<ColorHSVSpectrumWidgetInterface>(Id(kColorHSVSpectrumWidgetClassId)));
   ZV_TRY(window->GetAppWidget()->InsertChildLast(spectrum));
   ZV_TRY(spectrum->CreateLayout());
-  const auto& impl = dynamic_cast<const ColorHSVSpectrumWidgetImpl&>(*spectrum);
+  const auto& impl = dynamic_cast<const ColorHSVPlaneWidgetImpl&>(*spectrum);
   FrameWidgetRef area = impl.GetSpectrumArea();
   for (const WIDGET_DIRECTION direction : {WIDGET_DIRECTION::HORIZONTAL, WIDGET_DIRECTION::VERTICAL}) {
     area->SetFixedSize(CanvasUnitValue::Pix(kSpectrumSize), direction);
@@ -42,7 +42,7 @@ Result<Prepared> PrepareSpectrum(int64_t n) {
     return Ok();
   };
   prepared.check = [spectrum, paintsBefore, n] {
-    return dynamic_cast<const ColorHSVSpectrumWidgetImpl&>(*spectrum).GetSpectrumPaintCount() >=
+    return dynamic_cast<const ColorHSVPlaneWidgetImpl&>(*spectrum).GetSpectrumPaintCount() >=
            paintsBefore + static_cast<uint64_t>(n) - 1;
   };
   return prepared;

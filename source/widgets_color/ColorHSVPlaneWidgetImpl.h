@@ -1,6 +1,6 @@
 #pragma once
 #include "host/gfx/Image.h"
-#include "source/interfaces/ColorHSVSpectrumWidgetInterface.h"
+#include "source/interfaces/ColorHSVPlaneWidgetInterface.h"
 #include "source/interfaces/FrameWidgetInterface.h"
 #include "source/interfaces/SliderWidgetInterface.h"
 #include "source/widgets_layout/TableWidgetImpl.h"
@@ -12,9 +12,9 @@ inline constexpr char kColorHSVSpectrumWidgetName[] = "ColorHSVSpectrumWidget";
 // A table of two rows: the spectrum area, on which the widget draws the square of its hue and
 // the marker, and the hue slider. The square is painted again only when the hue or the area's
 // size changes; moving the marker draws the cached image.
-class ColorHSVSpectrumWidgetImpl : public TableWidgetImpl, public virtual ColorHSVSpectrumWidgetInterface {
+class ColorHSVPlaneWidgetImpl : public TableWidgetImpl, public virtual ColorHSVSpectrumWidgetInterface {
  public:
-  ColorHSVSpectrumWidgetImpl();
+  ColorHSVPlaneWidgetImpl();
 
   Result<void> SetHSV(const Vector& value, Bool notify) override;
   Result<Vector> GetHSV() const override { return hsv_; }

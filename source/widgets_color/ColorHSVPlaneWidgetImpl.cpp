@@ -1,4 +1,4 @@
-#include "source/widgets_color/ColorHSVSpectrumWidgetImpl.h"
+#include "source/widgets_color/ColorHSVPlaneWidgetImpl.h"
 
 #include <algorithm>
 #include <cmath>
@@ -9,7 +9,7 @@
 #include "host/ui/Painter.h"
 #include "source/widgets_color/ColorMath.h"
 #include "source/widgets_color/ColorStyle.h"
-#include "source/widgets_color/SpectrumImage.h"
+#include "source/widgets_color/SaturationValueImage.h"
 #include "source/interfaces/FrameWidgetInterface.h"
 
 namespace zarvo {
@@ -27,11 +27,11 @@ Float Luminance(const ColorA& c) { return 0.299 * c.r + 0.587 * c.g + 0.114 * c.
 
 }  // namespace
 
-ColorHSVSpectrumWidgetImpl::ColorHSVSpectrumWidgetImpl() : changed_(MakeRef<ColorHSVSpectrumObservable>()) {
+ColorHSVPlaneWidgetImpl::ColorHSVPlaneWidgetImpl() : changed_(MakeRef<ColorHSVSpectrumObservable>()) {
   [[maybe_unused]] const Result<void> named = changed_->Init(this, "ObservableColorChanged");
 }
 
-Result<void> ColorHSVSpectrumWidgetImpl::CreateLayout() {
+Result<void> ColorHSVPlaneWidgetImpl::CreateLayout() {
   ZV_TRY(TableWidgetImpl::CreateLayout());
   SetName(kColorHSVSpectrumWidgetName);
   ZV_TRY(Resize(1, 2));
@@ -65,7 +65,7 @@ Result<void> ColorHSVSpectrumWidgetImpl::CreateLayout() {
   return ShowHue();
 }
 
-Result<void> ColorHSVSpectrumWidgetImpl::SetHSV(const Vector& value, Bool notify) {
+Result<void> ColorHSVPlaneWidgetImpl::SetHSV(const Vector& value, Bool notify) {
   hsv_ = value;
   RequestRedraw();
   if (hueSlider_.Lock()) ZV_TRY(ShowHue());
@@ -73,12 +73,12 @@ Result<void> ColorHSVSpectrumWidgetImpl::SetHSV(const Vector& value, Bool notify
   return Ok();
 }
 
-Result<void> ColorHSVSpectrumWidgetImpl::ShowHue() {
+Result<void> ColorHSVPlaneWidgetImpl::ShowHue() {
   ZV_TRY_ASSIGN(IntSliderWidgetRef hue, hueSlider_.Resolve());
   return hue->SetValue(ComponentToSlider(hsv_.x, kHueSliderMaximum), false);
 }
 
-Result<void> ColorHSVSpectrumWidgetImpl::HandleHueMoved(Int value, Bool dragging) {
+Result<void> ColorHSVPlaneWidgetImpl::HandleHueMoved(Int value, Bool dragging) {
   const Float hue = HueSliderToComponent(value);
   if (hue == hsv_.x) return Ok();
   hsv_.x = hue;
@@ -87,7 +87,7 @@ Result<void> ColorHSVSpectrumWidgetImpl::HandleHueMoved(Int value, Bool dragging
   return changed_->Notify(WidgetRef(this), hsv_, dragging);
 }
 
-Result<const Image*> ColorHSVSpectrumWidgetImpl::PreparedSpectrum(Vector2d size) {
+Result<const Image*> ColorHSVPlaneWidgetImpl::PreparedSpectrum(Vector2d size) {
   const Int width = static_cast<Int>(std::lround(size.x));
   const Int height = static_cast<Int>(std::lround(size.y));
   if (!spectrum_ || spectrum_->GetWidth() != width || spectrum_->GetHeight() != height) {
@@ -95,14 +95,14 @@ Result<const Image*> ColorHSVSpectrumWidgetImpl::PreparedSpectrum(Vector2d size)
     spectrumHue_ = -1.0;
   }
   if (spectrumHue_ != hsv_.x) {
-    FillSpectrum(hsv_.x, *spectrum_);
+    FillSaturationValue(hsv_.x, *spectrum_);
     spectrumHue_ = hsv_.x;
     ++paints_;
   }
   return spectrum_.Get();
 }
 
-Result<void> ColorHSVSpectrumWidgetImpl::DrawContent() {
+Result<void> ColorHSVPlaneWidgetImpl::DrawContent() {
   ZV_TRY(TableWidgetImpl::DrawContent());
   CanvasInterface* canvas = GetCanvas();
   if (!canvas) return Ok();
@@ -123,7 +123,7 @@ Result<void> ColorHSVSpectrumWidgetImpl::DrawContent() {
   return Ok();
 }
 
-Result<bool> ColorHSVSpectrumWidgetImpl::PickAt(Vector2d globalPosition, bool dragging) {
+Result<bool> ColorHSVPlaneWidgetImpl::PickAt(Vector2d globalPosition, bool dragging) {
   ZV_TRY_ASSIGN(FrameWidgetRef area, area_.Resolve());
   const Vector2d size = area->GetLocalPixSize();
   if (size.x <= 0.0 || size.y <= 0.0) return true;
@@ -140,7 +140,7 @@ Result<bool> ColorHSVSpectrumWidgetImpl::PickAt(Vector2d globalPosition, bool dr
   return true;
 }
 
-Result<bool> ColorHSVSpectrumWidgetImpl::HandleEvent(const DataDictionary* event) {
+Result<bool> ColorHSVPlaneWidgetImpl::HandleEvent(const DataDictionary* event) {
   EventReader reader(event);
   Result<EVENT> type = reader.GetType();
   if (!type.IsOk()) return TableWidgetImpl::HandleEvent(event);

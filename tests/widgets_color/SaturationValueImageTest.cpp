@@ -4,17 +4,17 @@
 
 #include "host/gfx/Image.h"
 #include "source/widgets_color/ColorMath.h"
-#include "source/widgets_color/SpectrumImage.h"
+#include "source/widgets_color/SaturationValueImage.h"
 
 namespace zarvo {
 namespace {
 
 // Each pixel holds the HSV colour at its centre, to the nearest 8-bit step.
-TEST(SpectrumImageTest, EveryPixelIsTheHsvColourAtItsCentre) {
+TEST(SaturationValueImageTest, EveryPixelIsTheHsvColourAtItsCentre) {
   for (const Float hue : {0.0, 0.1, 0.45, 0.8, 1.0}) {
     Result<Ref<Image>> image = Image::Create(17, 9);
     ASSERT_TRUE(image.IsOk());
-    FillSpectrum(hue, **image);
+    FillSaturationValue(hue, **image);
     for (Int y = 0; y < 9; ++y) {
       for (Int x = 0; x < 17; ++x) {
         const ColorA expected = HsvToRgb({hue, (x + 0.5) / 17.0, 1.0 - (y + 0.5) / 9.0});
@@ -29,11 +29,11 @@ TEST(SpectrumImageTest, EveryPixelIsTheHsvColourAtItsCentre) {
   }
 }
 
-TEST(SpectrumImageTest, AnEmptyImageIsLeftAlone) {
+TEST(SaturationValueImageTest, AnEmptyImageIsLeftAlone) {
   Result<Ref<Image>> image = Image::Create(0, 0);
   ASSERT_TRUE(image.IsOk());
   const uint64_t version = (*image)->GetVersion();
-  FillSpectrum(0.5, **image);
+  FillSaturationValue(0.5, **image);
   EXPECT_EQ((*image)->GetVersion(), version);
 }
 

@@ -1,4 +1,4 @@
-#include "source/widgets_color/SpectrumImage.h"
+#include "source/widgets_color/SaturationValueImage.h"
 
 #include <cstdint>
 #include <vector>
@@ -15,7 +15,7 @@ constexpr uint8_t kOpaque = 255;
 
 }  // namespace
 
-void FillSpectrum(Float hue, Image& image) {
+void FillSaturationValue(Float hue, Image& image) {
   const Int width = image.GetWidth();
   const Int height = image.GetHeight();
   if (width <= 0 || height <= 0) return;

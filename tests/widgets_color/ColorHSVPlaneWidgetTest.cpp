@@ -7,8 +7,8 @@
 #include "host/ui/AppWindow.h"
 #include "host/ui/Canvas.h"
 #include "host/ui/EventDriver.h"
-#include "source/interfaces/ColorHSVSpectrumWidgetInterface.h"
-#include "source/widgets_color/ColorHSVSpectrumWidgetImpl.h"
+#include "source/interfaces/ColorHSVPlaneWidgetInterface.h"
+#include "source/widgets_color/ColorHSVPlaneWidgetImpl.h"
 #include "source/widgets_color/ColorStyle.h"
 #include "tests/support/Golden.h"
 #include "tests/support/TestWidgets.h"
@@ -36,7 +36,7 @@ class ColorHSVSpectrumWidgetTest : public testing::Test {
     Result<void> updated = window_->Update();
     ASSERT_TRUE(updated.IsOk()) << updated.GetError().ToString();
   }
-  const ColorHSVSpectrumWidgetImpl& Impl() const { return dynamic_cast<const ColorHSVSpectrumWidgetImpl&>(*spectrum_); }
+  const ColorHSVPlaneWidgetImpl& Impl() const { return dynamic_cast<const ColorHSVPlaneWidgetImpl&>(*spectrum_); }
   Vector2d At(Float x, Float y) const { return {kOrigin.x + x, kOrigin.y + y}; }
   PixelRGBA8 Pixel(Vector2d p) const {
     Result<Ref<Image>> image = Image::FromCairoSurface(window_->GetHostCanvas()->GetOsWindow()->GetSurface());
@@ -107,7 +107,7 @@ TEST_F(ColorHSVSpectrumWidgetTest, TheMarkerRingIsBlackOnLightColoursAndWhiteOnD
 TEST_F(ColorHSVSpectrumWidgetTest, Golden) {
   ASSERT_TRUE(spectrum_->SetHSV({0.6, 0.7, 0.6}, false).IsOk());
   Update();
-  test::ExpectMatchesGolden(window_->GetHostCanvas()->GetOsWindow()->GetSurface(), "color_spectrum");
+  test::ExpectMatchesGolden(window_->GetHostCanvas()->GetOsWindow()->GetSurface(), "color_hsv_plane");
 }
 
 }  // namespace
