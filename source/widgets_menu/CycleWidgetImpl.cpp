@@ -12,6 +12,7 @@
 #include "source/widgets_layout/CanvasUnitMath.h"
 #include "source/widgets_menu/CycleMath.h"
 #include "source/widgets_menu/ItemButtons.h"
+#include "source/widgets_menu/ItemIds.h"
 
 namespace zarvo {
 
@@ -96,25 +97,12 @@ Result<void> CycleWidgetImpl::SetItem(Int itemId, Bool notify) {
 }
 
 Result<void> CycleWidgetImpl::SetAdapter(const CycleWidgetAdapterRef& adapter) {
-  std::vector<Int> ids;
-  try {
-    const Int count = adapter ? adapter->GetCount() : 0;
-    ids.reserve(static_cast<size_t>(count));
-    for (Int i = 0; i < count; ++i) ids.push_back(i);
-  } catch (const std::bad_alloc&) {
-    return OutOfMemoryError();
-  }
+  ZV_TRY_ASSIGN(const std::vector<Int> ids, IndexItemIds(adapter ? adapter->GetCount() : 0));
   return SetAdapter(adapter, ids);
 }
 
 Result<void> CycleWidgetImpl::SetAdapter(const CycleWidgetAdapterRef& adapter, const std::vector<Int>& itemIds) {
-  if (&itemIds != &itemIds_) {
-    try {
-      itemIds_ = itemIds;
-    } catch (const std::bad_alloc&) {
-      return OutOfMemoryError();
-    }
-  }
+  ZV_TRY(StoreItemIds(itemIds, itemIds_));
   adapter_ = adapter;
   adapterChanged_ = true;
   RequestLayout();

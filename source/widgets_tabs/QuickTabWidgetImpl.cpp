@@ -7,6 +7,7 @@
 #include "host/core/ClassRegistry.h"
 #include "host/ui/EventKeys.h"
 #include "source/widgets_menu/ItemButtons.h"
+#include "source/widgets_menu/ItemIds.h"
 
 namespace zarvo {
 
@@ -60,25 +61,12 @@ Result<void> QuickTabWidgetImpl::SetItem(Int id, Bool select, Bool exclusive) {
 Bool QuickTabWidgetImpl::GetItem(Int id) const { return pattern_ && pattern_->IsSelected(id); }
 
 Result<void> QuickTabWidgetImpl::SetAdapter(const QuickTabWidgetAdapterRef& adapter) {
-  std::vector<Int> ids;
-  try {
-    const Int count = adapter ? adapter->GetCount() : 0;
-    ids.reserve(static_cast<size_t>(count));
-    for (Int i = 0; i < count; ++i) ids.push_back(i);
-  } catch (const std::bad_alloc&) {
-    return OutOfMemoryError();
-  }
+  ZV_TRY_ASSIGN(const std::vector<Int> ids, IndexItemIds(adapter ? adapter->GetCount() : 0));
   return SetAdapter(adapter, ids);
 }
 
 Result<void> QuickTabWidgetImpl::SetAdapter(const QuickTabWidgetAdapterRef& adapter, const std::vector<Int>& itemIds) {
-  if (&itemIds != &itemIds_) {
-    try {
-      itemIds_ = itemIds;
-    } catch (const std::bad_alloc&) {
-      return OutOfMemoryError();
-    }
-  }
+  ZV_TRY(StoreItemIds(itemIds, itemIds_));
   adapter_ = adapter;
   rebuild_ = true;
   RequestSwitchLayout();
