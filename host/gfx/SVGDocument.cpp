@@ -145,6 +145,14 @@ void Desaturate(cairo_surface_t* surface) {
 // The area a rendering covers, in viewport pixels: the viewport and the ink beyond it, which
 // librsvg would paint when drawing straight onto a canvas. The ink beyond is limited so that
 // the whole stays within kMaxRenderSide on each side.
+// The viewport and the overflow around it that a rendering may keep (see RenderedBounds).
+cairo_rectangle_t RecordingLimits(Int width, Int height) {
+  const auto viewportWidth = static_cast<double>(width), viewportHeight = static_cast<double>(height);
+  const double overflowX = std::floor((SVGDocumentInterface::kMaxRenderSide - viewportWidth) / 2.0);
+  const double overflowY = std::floor((SVGDocumentInterface::kMaxRenderSide - viewportHeight) / 2.0);
+  return {-overflowX, -overflowY, viewportWidth + 2.0 * overflowX, viewportHeight + 2.0 * overflowY};
+}
+
 Rect RenderedBounds(cairo_surface_t* recording, Int width, Int height) {
   double inkX = 0.0, inkY = 0.0, inkWidth = 0.0, inkHeight = 0.0;
   cairo_recording_surface_ink_extents(recording, &inkX, &inkY, &inkWidth, &inkHeight);
@@ -279,11 +287,13 @@ Result<std::string> SVGElement::GetAttribute(std::string_view name) const {
 SVGDocument::SVGDocument() : serial_(nextDocumentSerial.fetch_add(1, std::memory_order_relaxed)) {
   drawUrl_ = Url{std::string(SVGDocumentCache::kDocumentScheme) + std::to_string(serial_)};
   SVGDocumentCache::Get().Register(serial_, this);
+  RenderingBudget::Get().Register(this);
 }
 
 SVGDocument::~SVGDocument() {
   SVGDocumentCache::Get().Unregister(serial_);
   ResetContent();
+  RenderingBudget::Get().Unregister(this);
 }
 
 ObjectInterface* SVGDocument::ConstructComponent() {
@@ -309,18 +319,52 @@ void SVGDocument::ResetContent() {
   loaded_ = false;
 }
 
+namespace {
+
+size_t BytesOf(const SVGRendering& rendering) {
+  return static_cast<size_t>(cairo_image_surface_get_stride(rendering.surface)) *
+         static_cast<size_t>(cairo_image_surface_get_height(rendering.surface));
+}
+
+// Destroys the pixels and returns what they counted against the budget.
+size_t DestroyPixels(SVGRendering& rendering) {
+  const size_t bytes = BytesOf(rendering);
+  cairo_surface_destroy(rendering.surface);
+  rendering.surface = nullptr;
+  return bytes;
+}
+
+}  // namespace
+
 void SVGDocument::DropRenderings() {
-  for (Rendering& rendering : renderings_) cairo_surface_destroy(rendering.pixels.surface);
+  for (Rendering& rendering : renderings_) RenderingBudget::Get().Release(DestroyPixels(rendering.pixels));
   renderings_.clear();
 }
 
 void SVGDocument::DropStaleRenderings() {
-  auto stale = std::remove_if(renderings_.begin(), renderings_.end(), [this](const Rendering& rendering) {
+  auto stale = std::remove_if(renderings_.begin(), renderings_.end(), [this](Rendering& rendering) {
     if (rendering.version == version_) return false;
-    cairo_surface_destroy(rendering.pixels.surface);
+    RenderingBudget::Get().Release(DestroyPixels(rendering.pixels));
     return true;
   });
   renderings_.erase(stale, renderings_.end());
+}
+
+uint64_t SVGDocument::GetOldestUse() const {
+  uint64_t oldest = 0;
+  for (const Rendering& rendering : renderings_) {
+    if (oldest == 0 || rendering.lastUse < oldest) oldest = rendering.lastUse;
+  }
+  return oldest;
+}
+
+size_t SVGDocument::DropOldest() {
+  if (renderings_.empty()) return 0;
+  auto oldest = std::min_element(renderings_.begin(), renderings_.end(),
+                                 [](const Rendering& a, const Rendering& b) { return a.lastUse < b.lastUse; });
+  const size_t bytes = DestroyPixels(oldest->pixels);
+  renderings_.erase(oldest);
+  return bytes;
 }
 
 void SVGDocument::IndexIds() {
@@ -510,8 +554,12 @@ Result<Vector2d> SVGDocument::GetIntrinsicSize() {
 }
 
 Result<SVGRendering> SVGDocument::Render(Int width, Int height, Int state) {
-  // Recorded first, so that the ink extents say how large the pixels must be.
-  cairo_surface_t* recording = cairo_recording_surface_create(CAIRO_CONTENT_COLOR_ALPHA, nullptr);
+  // Recorded first, so that the ink extents say how large the pixels must be. The recording is
+  // bounded to the most the pixels may cover: drawing commands far outside (an element moved
+  // billions of pixels away) are dropped there instead of being rasterised at coordinates
+  // beyond what the rasteriser can hold.
+  const cairo_rectangle_t limits = RecordingLimits(width, height);
+  cairo_surface_t* recording = cairo_recording_surface_create(CAIRO_CONTENT_COLOR_ALPHA, &limits);
   cairo_t* recorder = cairo_create(recording);
   const RsvgRectangle viewport{0.0, 0.0, static_cast<double>(width), static_cast<double>(height)};
   GError* error = nullptr;
@@ -576,22 +624,18 @@ Result<SVGRendering> SVGDocument::GetRendering(Int width, Int height, Int state)
   DropStaleRenderings();
   for (Rendering& rendering : renderings_) {
     if (rendering.width == width && rendering.height == height && rendering.state == state) {
-      rendering.lastUse = ++useCounter_;
+      rendering.lastUse = RenderingBudget::Get().NextUse();
       return rendering.pixels;
     }
   }
   ZV_TRY(EnsureHandle());
   ZV_TRY_ASSIGN(SVGRendering pixels, Render(width, height, state));
-  if (renderings_.size() >= kMaxCachedRenderings) {
-    auto oldest = std::min_element(renderings_.begin(), renderings_.end(),
-                                   [](const Rendering& a, const Rendering& b) { return a.lastUse < b.lastUse; });
-    cairo_surface_destroy(oldest->pixels.surface);
-    renderings_.erase(oldest);
-  }
+  if (renderings_.size() >= kMaxCachedRenderings) RenderingBudget::Get().Release(DropOldest());
+  RenderingBudget::Get().Reserve(BytesOf(pixels));
   try {
-    renderings_.push_back(Rendering{version_, width, height, state, pixels, ++useCounter_});
+    renderings_.push_back(Rendering{version_, width, height, state, pixels, RenderingBudget::Get().NextUse()});
   } catch (const std::bad_alloc&) {
-    cairo_surface_destroy(pixels.surface);
+    RenderingBudget::Get().Release(DestroyPixels(pixels));
     return OutOfMemoryError();
   }
   return pixels;

@@ -10,6 +10,7 @@
 
 #include <pugixml.hpp>
 
+#include "host/gfx/RenderingBudget.h"
 #include "host/gfx/SVGDocumentInterface.h"
 
 typedef struct _RsvgHandle RsvgHandle;
@@ -70,7 +71,7 @@ class SVGElement final : public virtual SVGElementInterface,
 // The host's SVG document (class "net.zarvo.image.class.svgdocument"): the DOM in pugixml,
 // rendered by librsvg from the serialised DOM. The librsvg handle is kept for the current
 // version, so new sizes and states of an unchanged document do not parse again.
-class SVGDocument final : public virtual SVGDocumentInterface {
+class SVGDocument final : public virtual SVGDocumentInterface, private RenderingBudget::Owner {
  public:
   SVGDocument();
   ~SVGDocument() override;
@@ -104,7 +105,8 @@ class SVGDocument final : public virtual SVGDocumentInterface {
   // rendered smaller and scaled up, so a document drawn at a huge size cannot exhaust memory.
   static constexpr Int kMaxDrawPixels = Int{4096} * 4096;
 
-  // Renderings kept per document; the least recently used goes first.
+  // Renderings kept per document, within the budget all documents share
+  // (RenderingBudget); the least recently used goes first.
   static constexpr size_t kMaxCachedRenderings = 8;
   size_t GetCachedRenderingCount() const noexcept { return renderings_.size(); }
 
@@ -137,6 +139,8 @@ class SVGDocument final : public virtual SVGDocumentInterface {
   void IndexIds();
   void DropRenderings();
   void DropStaleRenderings();
+  uint64_t GetOldestUse() const override;
+  size_t DropOldest() override;
   [[nodiscard]] Result<SVGRendering> Render(Int width, Int height, Int state);
   void MarkShared(Url drawUrl);
 
@@ -156,7 +160,6 @@ class SVGDocument final : public virtual SVGDocumentInterface {
   uint64_t handleVersion_ = 0;
   Vector2d intrinsicSize_;
   std::vector<Rendering> renderings_;
-  uint64_t useCounter_ = 0;
   uint64_t renderCount_ = 0;
 };
 

@@ -126,6 +126,20 @@ TEST(HostileResourceTest, AHugeDeclaredSvgSizeRendersWithinTheRenderLimits) {
   ASSERT_TRUE(kept.IsOk());
 }
 
+// An element moved billions of pixels away (a slider's notch at the middle of a huge track) is
+// outside every rendering; it must not be rasterised at coordinates the rasteriser cannot hold.
+TEST(HostileResourceTest, AnElementFarOutsideTheViewportRendersInBoundedTime) {
+  SVGDocumentRef document = NewDocument();
+  ASSERT_TRUE(document
+                  ->InitFromText("<svg xmlns='http://www.w3.org/2000/svg' width='100%' height='100%'>"
+                                 "<rect width='100%' height='50%' fill='#4a84c9'/>"
+                                 "<rect x='-0.5' width='1' height='52%' transform='translate(5e+11 0)'/></svg>")
+                  .IsOk());
+  Result<SVGRendering> rendering = Timed("far element", [&] { return document->GetRendering(4096, 4096, 0); });
+  ASSERT_TRUE(rendering.IsOk()) << rendering.GetError().ToString();
+  EXPECT_EQ(cairo_image_surface_get_width(rendering->surface), 4096);
+}
+
 TEST(HostileResourceTest, TheHugeSvgDrawnThroughAnImageWidgetStaysBounded) {
   const std::string path = WriteOutputFile("huge.svg", test::MakeSizedSvg(kHugeSide, kHugeSide));
   Ref<AppWindow> window = test::MakeTestWindow({0, 0, 80, 60});
