@@ -20,12 +20,15 @@
 #include "source/widgets_base/CustomWidgetImpl.h"
 #include "source/widgets_base/ImageButtonWidgetImpl.h"
 #include "source/widgets_base/TextButtonWidgetImpl.h"
+#include "source/widgets_color/ColorButtonWidgetImpl.h"
 #include "source/widgets_color/ColorFieldWidgetImpl.h"
 #include "source/widgets_color/ColorHEXWidgetImpl.h"
 #include "source/widgets_color/ColorHSVPlaneWidgetImpl.h"
 #include "source/widgets_color/ColorHSVWidgetImpl.h"
+#include "source/widgets_color/ColorPickerWidgetImpl.h"
 #include "source/widgets_color/ColorRGBWidgetImpl.h"
 #include "source/widgets_color/ColorTableWidgetImpl.h"
+#include "source/widgets_color/ColorWidgetImpl.h"
 #include "source/widgets_compound/ImageTextButtonWidgetImpl.h"
 #include "source/widgets_layout/CellWidgetImpl.h"
 #include "source/widgets_layout/TableWidgetImpl.h"
@@ -202,12 +205,15 @@ void RecordWidgetBooleanImpl() {
 
 void RecordWidgetColorImpl() {
   RecordUnitDependencies("widget_color_impl");
+  RecordCatalogueClass<ColorButtonWidgetImpl>(Id(kColorButtonWidgetClassId), Id(kWidgetClassesRegistry));
+  RecordCatalogueClass<ColorWidgetImpl>(Id(kColorWidgetClassId), Id(kWidgetClassesRegistry));
   RecordCatalogueClass<ColorFieldWidgetImpl>(Id(kColorFieldWidgetClassId), Id(kWidgetClassesRegistry));
   RecordCatalogueClass<ColorTableWidgetImpl>(Id(kColorTableWidgetClassId), Id(kWidgetClassesRegistry));
   RecordCatalogueClass<ColorRGBWidgetImpl>(Id(kColorRGBWidgetClassId), Id(kWidgetClassesRegistry));
   RecordCatalogueClass<ColorHSVPlaneWidgetImpl>(Id(kColorHSVSpectrumWidgetClassId), Id(kWidgetClassesRegistry));
   RecordCatalogueClass<ColorHSVWidgetImpl>(Id(kColorHSVWidgetClassId), Id(kWidgetClassesRegistry));
   RecordCatalogueClass<ColorHEXWidgetImpl>(Id(kColorHEXWidgetClassId), Id(kWidgetClassesRegistry));
+  RecordCatalogueClass<ColorPickerWidgetImpl>(Id(kColorPickerWidgetClassId), Id(kWidgetClassesRegistry));
 }
 
 void RecordWidgetImagetextbuttonImpl() {

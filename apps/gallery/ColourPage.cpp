@@ -4,6 +4,11 @@
 #include "apps/gallery/Gallery.h"
 #include "apps/gallery/GalleryCaption.h"
 #include "host/core/ClassRegistry.h"
+#include "host/ui/EventDriver.h"
+#include "source/Desktop2dWindowImpl.h"
+#include "source/interfaces/ColorButtonWidgetInterface.h"
+#include "source/interfaces/ColorPickerWidgetInterface.h"
+#include "source/interfaces/ColorWidgetInterface.h"
 #include "source/interfaces/ColorFieldWidgetInterface.h"
 #include "source/interfaces/ColorHEXWidgetInterface.h"
 #include "source/interfaces/ColorHSVPlaneWidgetInterface.h"
@@ -12,7 +17,9 @@
 #include "source/interfaces/ColorTableWidgetInterface.h"
 #include "source/interfaces/QuickTabTextWidgetAdapterInterface.h"
 #include "source/interfaces/QuickTabWidgetInterface.h"
+#include "source/widgets_color/ColorButtonWidgetImpl.h"
 #include "source/widgets_color/ColorMath.h"
+#include "source/widgets_color/ColorWidgetImpl.h"
 
 namespace zarvo::gallery {
 
@@ -22,6 +29,10 @@ constexpr Float kMargin = 24.0;
 constexpr Float kCaptionHeight = 22.0;
 constexpr Float kSecondColumn = 300.0;
 constexpr Float kThirdColumn = 560.0;
+constexpr Float kFourthColumn = 860.0;
+constexpr Float kPickerTop = 400.0;
+// Where the page's 'k' key clicks in the chooser's spectrum before it answers OK.
+constexpr Vector2d kChooserSpectrumPoint{120.0, 40.0};
 
 std::string Describe(const ColorA& c) {
   char text[80];
@@ -85,7 +96,14 @@ const char* const kColourPageScript =
     "1.3 drag 700 300\n"
     "1.4 drag 780 300\n"
     "1.5 release 780 300\n"
-    "1.6 shot after\n";
+    "1.6 shot after\n"
+    "# Open the chooser with the colour button; 'k' picks in its spectrum and answers OK.\n"
+    "1.7 press 880 56\n"
+    "1.8 release 880 56\n"
+    "1.9 shot chooser_open\n"
+    "2.0 key k\n"
+    "2.1 keyup k\n"
+    "2.2 shot chooser_ok\n";
 
 Result<WidgetRef> BuildColourPage(Gallery& gallery) {
   WidgetRef root = gallery.MakePageRoot();
@@ -108,9 +126,22 @@ Result<WidgetRef> BuildColourPage(Gallery& gallery) {
                                                                              {kThirdColumn, 120.0}, "Field"));
   ZV_TRY(field->SetLocalSize(100.0, 40.0));
 
+  ZV_TRY_ASSIGN(ColorButtonWidgetRef button,
+                Place<ColorButtonWidgetInterface>(root, kColorButtonWidgetClassId, {kFourthColumn, kMargin},
+                                                  "Colour button: click for the chooser"));
+  ZV_TRY_ASSIGN(ColorWidgetRef compound, Place<ColorWidgetInterface>(root, kColorWidgetClassId,
+                                                                      {kFourthColumn, 90.0}, "Colour widget"));
+  ZV_TRY_ASSIGN(ColorPickerWidgetRef picker,
+                Place<ColorPickerWidgetInterface>(root, kColorPickerWidgetClassId, {kMargin, kPickerTop},
+                                                  "Colour picker: the Eye Dropper picks from any window"));
+  auto& compoundImpl = dynamic_cast<ColorWidgetImpl&>(*compound);
+
   // One colour shown by every notation: a change in one is written to the others, never back.
-  const auto show = [=](const ColorA& color, const WidgetInterface* from) -> Result<void> {
+  const auto show = [=, &compoundImpl](const ColorA& color, const WidgetInterface* from) -> Result<void> {
     field->SetBackgroundColor(color);
+    if (from != button.Get()) button->SetBackgroundColor(color);
+    if (from != compound.Get()) ZV_TRY(compoundImpl.SetRGBA(color));
+    if (from != picker.Get()) ZV_TRY(picker->SetPickedColor(color, false));
     const Vector asHsv = RgbToHsv(color.r, color.g, color.b);
     if (from != rgb.Get()) ZV_TRY(rgb->SetRGB(color, false));
     if (from != hsv.Get()) ZV_TRY(hsv->SetHSV(asHsv, false));
@@ -138,6 +169,41 @@ Result<WidgetRef> BuildColourPage(Gallery& gallery) {
     log->Add("ObservableIndexChanged ColorTableWidget " + std::to_string(index));
     ZV_TRY_ASSIGN(ColorA color, sender->GetTableColor(index));
     return show(color, sender.Get());
+  });
+  button->ObservableColorChanged()->AddObserver([=](const WidgetRef&, ColorA color) -> Result<void> {
+    log->Add("ObservableColorChanged ColorButtonWidget " + Describe(color));
+    return show(color, button.Get());
+  });
+  picker->ObservableColorChanged()->AddObserver([=](const WidgetRef&, ColorA color) -> Result<void> {
+    log->Add("ObservableColorChanged ColorPickerWidget " + Describe(color));
+    return show(color, picker.Get());
+  });
+  // The compound widget has synchronised its parts when its notations tell.
+  const auto fromCompound = [=, &compoundImpl](const char* part) -> Result<void> {
+    log->Add(std::string("ObservableColorChanged ColorWidget ") + part + " " + Describe(compoundImpl.GetRGBA()));
+    return show(compoundImpl.GetRGBA(), compound.Get());
+  };
+  const ColorNotations& parts = compoundImpl.GetNotations();
+  ZV_TRY_ASSIGN(ColorRGBWidgetRef partRgb, parts.GetRGB());
+  partRgb->ObservableColorChanged()->AddObserver([=](const WidgetRef&, ColorA) { return fromCompound("RGB"); });
+  ZV_TRY_ASSIGN(ColorHSVWidgetRef partHsv, parts.GetHSV());
+  partHsv->ObservableColorChanged()->AddObserver([=](const WidgetRef&, Vector) { return fromCompound("HSV"); });
+  ZV_TRY_ASSIGN(ColorHEXWidgetRef partHex, parts.GetHEX());
+  partHex->ObservableColorChanged()->AddObserver([=](const WidgetRef&, uint32_t) { return fromCompound("HEX"); });
+  ZV_TRY_ASSIGN(ColorButtonWidgetRef partButton, compound->GetColorButtonWidget());
+  partButton->ObservableColorChanged()->AddObserver(
+      [=](const WidgetRef&, ColorA) { return fromCompound("ColorButtonWidget"); });
+
+  // 'k': a click in the open chooser's spectrum, then OK, as a user would answer it.
+  gallery.SetKeyHandler('k', [button, log]() -> Result<void> {
+    ColorChooser* chooser = dynamic_cast<ColorButtonWidgetImpl&>(*button).GetChooser();
+    if (!chooser) return IllegalStateError("No colour chooser is open");
+    AppWindow& window = *dynamic_cast<Desktop2dWindowImpl&>(*chooser->GetWindow()).GetHostWindow();
+    EventDriver driver(window);
+    ZV_TRY(driver.Click(kChooserSpectrumPoint));
+    log->Add("Color Chooser: OK");
+    ZV_TRY(driver.Click(*chooser->GetOkButton()));
+    return Ok();
   });
   ZV_TRY(show({0.2, 0.4, 0.8, 1.0}, nullptr));
 

@@ -8,6 +8,7 @@
 #include "host/gfx/SVGDocument.h"
 #include "host/ui/EventKeys.h"
 #include "host/ui/FontHandle.h"
+#include "host/ui/PointerGrab.h"
 #include "host/ui/StyleSheet.h"
 #include "host/ui/TextEditWindow.h"
 #include "host/ui/WidgetBase.h"
@@ -88,6 +89,7 @@ void Canvas::HandleOsEvent(const DataDictionary& event) {
     if (Result<Vector2d> position = EventReader(&event).GetPosition(); position.IsOk()) mouse_ = *position;
   }
   Ref<CanvasInterface> keep(this);
+  if (PointerGrab::Offer(*this, event)) return;
   (void)event_->Notify(this, event);
 }
 

@@ -7,9 +7,10 @@ namespace zarvo {
 
 inline constexpr char kColorHEXWidgetName[] = "ColorHEXWidget";
 
-// A one-cell table with a text edit showing "#RRGGBB". A finished edit that reads as a code
-// (six or three hex digits, "#" optional, either case) becomes the value; anything else is
-// replaced by the code the widget holds.
+// A one-cell table with a text edit showing "#RRGGBB". Six digits typed become the value at
+// once (the text left as typed); a finished edit that reads as a code (six or three hex
+// digits, "#" optional, either case) becomes the value and is shown as the widget shows codes;
+// anything else is replaced by the code the widget holds.
 class ColorHEXWidgetImpl : public TableWidgetImpl, public virtual ColorHEXWidgetInterface {
  public:
   ColorHEXWidgetImpl();
@@ -24,6 +25,7 @@ class ColorHEXWidgetImpl : public TableWidgetImpl, public virtual ColorHEXWidget
 
  private:
   void ShowValue() const;
+  [[nodiscard]] Result<void> HandleTyped();
   [[nodiscard]] Result<void> HandleFinished();
 
   uint32_t hex_ = 0;

@@ -114,6 +114,14 @@ Float HueSliderToComponent(Int value) noexcept {
   return static_cast<Float>(static_cast<float>(value) / static_cast<float>(kHueSliderMaximum));
 }
 
+std::optional<ColorA> ClampedColor(const ColorA& color) noexcept {
+  for (const Float component : {color.r, color.g, color.b, color.a}) {
+    if (std::isnan(component)) return std::nullopt;
+  }
+  const auto clamp = [](Float component) { return std::clamp(component, 0.0, 1.0); };
+  return ColorA{clamp(color.r), clamp(color.g), clamp(color.b), clamp(color.a)};
+}
+
 const std::vector<ColorA>& HueTrackStops() {
   static const std::vector<ColorA> kStops = {{1, 0, 0, 1}, {1, 1, 0, 1}, {0, 1, 0, 1}, {0, 1, 1, 1},
                                              {0, 0, 1, 1}, {1, 0, 1, 1}, {1, 0, 0, 1}};

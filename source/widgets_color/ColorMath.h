@@ -37,6 +37,10 @@ inline constexpr int kHexCodeDigits = 6;
 [[nodiscard]] Float SliderToComponent(Int value, Float maximum) noexcept;
 [[nodiscard]] Float HueSliderToComponent(Int value) noexcept;
 
+// A colour a caller handed in, each component clamped to 0..1; no colour when a component is
+// no number, since no clamp makes sense of it.
+[[nodiscard]] std::optional<ColorA> ClampedColor(const ColorA& color) noexcept;
+
 // The stops of a hue track: red, yellow, green, cyan, blue, magenta and red again.
 [[nodiscard]] const std::vector<ColorA>& HueTrackStops();
 

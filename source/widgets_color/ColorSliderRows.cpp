@@ -2,22 +2,10 @@
 
 #include "host/core/ClassRegistry.h"
 #include "source/interfaces/TextWidgetInterface.h"
+#include "source/widgets_color/ColorLayout.h"
 #include "source/widgets_color/ColorStyle.h"
 
 namespace zarvo {
-
-namespace {
-
-Result<void> PlaceInCell(TableWidgetInterface& table, Int x, Int y, const WidgetRef& child) {
-  ZV_TRY_ASSIGN(CellWidgetRef cell, table.GetCell(x, y));
-  if (!cell) return IllegalStateError("Missing widget link");
-  cell->SetAlignment(ALIGNMENT_MODE::CENTER, WIDGET_DIRECTION::VERTICAL);
-  const CanvasUnitValue spacing = CanvasUnitValue::Pix(kColorRowSpacing);
-  ZV_TRY(cell->SetPadding(spacing, spacing, spacing, spacing));
-  return cell->InsertChildLast(child);
-}
-
-}  // namespace
 
 Result<void> ColorSliderRows::Build(TableWidgetInterface& table, const std::vector<ColorSliderRow>& rows,
                                     const ObjectInterface* owner, Moved moved) {
@@ -26,7 +14,7 @@ Result<void> ColorSliderRows::Build(TableWidgetInterface& table, const std::vect
   for (size_t row = 0; row < rows.size(); ++row) {
     ZV_TRY_ASSIGN(TextWidgetRef label, CreateObject<TextWidgetInterface>(Id(kTextWidgetClassId)));
     label->SetText(rows[row].label);
-    ZV_TRY(PlaceInCell(table, 0, static_cast<Int>(row), label));
+    ZV_TRY(PlaceInCell(table, 0, static_cast<Int>(row), label, kColorRowSpacing));
     ZV_TRY_ASSIGN(IntSliderWidgetRef slider, CreateObject<SliderWidgetInterface<Int>>(Id(kIntSliderWidgetClassId)));
     ZV_TRY(slider->SetMin(0));
     ZV_TRY(slider->SetMax(rows[row].maximum));
@@ -40,7 +28,7 @@ Result<void> ColorSliderRows::Build(TableWidgetInterface& table, const std::vect
     slider->ObservableValueChanged()->AddObserver(owner, [moved, row](const WidgetRef&, Int value, Bool) {
       return moved(row, value);
     });
-    ZV_TRY(PlaceInCell(table, 1, static_cast<Int>(row), slider));
+    ZV_TRY(PlaceInCell(table, 1, static_cast<Int>(row), slider, kColorRowSpacing));
     sliders_.emplace_back(slider);
   }
   return Ok();
