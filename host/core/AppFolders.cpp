@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace zarvo {
 
@@ -13,8 +14,15 @@ constexpr const char* kDevResourceRoot = ZARVO_DEV_RESOURCE_ROOT;
 #else
 constexpr const char* kDevResourceRoot = "";
 #endif
+#ifdef ZARVO_INSTALLED_RESOURCE_ROOT
+constexpr const char* kInstalledResourceRoot = ZARVO_INSTALLED_RESOURCE_ROOT;
+#else
+constexpr const char* kInstalledResourceRoot = "";
+#endif
 constexpr const char* kModulesFolderName = "modules";
 constexpr const char* kResourcesFolderName = "resources";
+// Where an installed program finds the resources relative to its own folder (prefix/bin).
+constexpr const char* kSharedResourcesBelowPrefix = "../share/zarvo_widgets/resources";
 
 bool IsDirectory(const std::filesystem::path& path) {
   std::error_code error;
@@ -28,15 +36,28 @@ std::filesystem::path Absolute(std::filesystem::path path) {
   return error ? path : absolute.lexically_normal();
 }
 
-// Set folder, then environment, then next to the executable, then the source tree.
+// `below` is "" for the resource folder itself and "modules" for the modules folder in it.
+std::filesystem::path Below(const char* root, const char* below) {
+  if (!*root) return {};
+  return *below ? std::filesystem::path(root) / below : std::filesystem::path(root);
+}
+
+// Set folder, then environment, then next to the executable, then the installed layout around
+// it, then the source tree, then the prefix the library was configured to be installed in.
 std::filesystem::path ChooseFolder(const std::filesystem::path& fixed, const char* environmentName,
-                                   const char* besideExecutable, const std::filesystem::path& development) {
+                                   const char* besideExecutable, const char* below) {
   if (!fixed.empty()) return fixed;
   if (const char* value = std::getenv(environmentName); value && *value) return Absolute(value);
-  const std::filesystem::path& executableDir = AppFolders::GetExecutableDir();
-  if (!executableDir.empty()) {
-    std::filesystem::path installed = executableDir / besideExecutable;
-    if (IsDirectory(installed)) return installed;
+  const std::filesystem::path development = Below(kDevResourceRoot, below);
+  std::vector<std::filesystem::path> candidates;
+  if (const std::filesystem::path& executableDir = AppFolders::GetExecutableDir(); !executableDir.empty()) {
+    candidates.push_back(executableDir / besideExecutable);
+    candidates.push_back(Absolute(Below((executableDir / kSharedResourcesBelowPrefix).c_str(), below)));
+  }
+  candidates.push_back(development);
+  candidates.push_back(Below(kInstalledResourceRoot, below));
+  for (const std::filesystem::path& candidate : candidates) {
+    if (IsDirectory(candidate)) return candidate;
   }
   return development;
 }
@@ -58,15 +79,11 @@ const std::filesystem::path& AppFolders::GetExecutableDir() {
 }
 
 std::filesystem::path AppFolders::GetModulesFolder() const {
-  const std::filesystem::path development = *kDevResourceRoot
-                                                ? std::filesystem::path(kDevResourceRoot) / kModulesFolderName
-                                                : std::filesystem::path();
-  return ChooseFolder(modulesFolder_, kModulesDirEnvironment, kModulesFolderName, development);
+  return ChooseFolder(modulesFolder_, kModulesDirEnvironment, kModulesFolderName, kModulesFolderName);
 }
 
 std::filesystem::path AppFolders::GetResourceDir() const {
-  return ChooseFolder(resourceDir_, kResourceDirEnvironment, kResourcesFolderName,
-                      std::filesystem::path(kDevResourceRoot));
+  return ChooseFolder(resourceDir_, kResourceDirEnvironment, kResourcesFolderName, "");
 }
 
 Result<std::filesystem::path> AppFolders::CheckModulesFolder() const {

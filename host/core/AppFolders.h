@@ -13,10 +13,11 @@ inline constexpr const char* kResourceDirEnvironment = "RESOURCE_DIR";
 // Where the application finds its installed modules and its resources.
 //
 // The modules folder is, first match wins: the folder set with SetModulesFolder; the
-// environment variable ZARVO_MODULES_DIR; "modules" next to the running executable when that
-// exists; "modules" in the source tree's resources folder (a development build run from its
-// build directory). The resource directory is chosen the same way from SetResourceDir,
-// RESOURCE_DIR, "resources" next to the executable and the source tree's resources folder.
+// environment variable ZARVO_MODULES_DIR; the first directory of: "modules" next to the running
+// executable, "../share/zarvo_widgets/resources/modules" from it (an installed program), the
+// source tree's resources (a development build run from its build directory), the resources
+// below the prefix the library was configured to install into. The resource directory is
+// chosen the same way from SetResourceDir, RESOURCE_DIR and the same places less "modules".
 // The environment is read on every call, so a test may change it. Main thread only.
 class AppFolders {
  public:
