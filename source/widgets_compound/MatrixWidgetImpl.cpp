@@ -33,6 +33,13 @@ void MatrixWidgetImpl<M, I>::FreeComponent() {
 }
 
 template <class M, class I>
+Result<void> MatrixWidgetImpl<M, I>::CreateLayout() {
+  ZV_TRY(ComponentGridImpl<Float>::CreateLayout());
+  // A transform nobody has set yet changes nothing; all zeros would flatten what it is applied to.
+  return SetValue(M{}, false);
+}
+
+template <class M, class I>
 Result<void> MatrixWidgetImpl<M, I>::SetValue(const M& value, Bool notify) {
   ZV_TRY(SetValues([&value](Int column, Int row) { return GetMatrixComponent(value, row, column); }));
   if (!notify) return Ok();

@@ -15,6 +15,9 @@ class MatrixWidgetImpl : public ComponentGridImpl<Float>, public virtual I {
   Result<void> InitComponent() override;
   void FreeComponent() override;
 
+  // Builds the grid showing the identity.
+  Result<void> CreateLayout() override;
+
   Result<void> SetValue(const M& value, Bool notify) override;
   Result<M> GetValue() const override;
   Int GetRowCount() const override { return MatrixShape<M>::kRows; }
