@@ -30,6 +30,8 @@
 #include "source/widgets_color/ColorTableWidgetImpl.h"
 #include "source/widgets_color/ColorWidgetImpl.h"
 #include "source/widgets_compound/ImageTextButtonWidgetImpl.h"
+#include "source/widgets_compound/MatrixWidgetImpl.h"
+#include "source/widgets_compound/VecWidgetImpl.h"
 #include "source/widgets_layout/CellWidgetImpl.h"
 #include "source/widgets_layout/TableWidgetImpl.h"
 #include "source/widgets_base/FrameWidgetImpl.h"
@@ -222,7 +224,12 @@ void RecordWidgetImagetextbuttonImpl() {
 }
 
 void RecordWidgetMatrixImpl() {
-  RecordUnitDependencies("widget_matrix_impl");
+  RecordUnitDependencies("widget_matrix_impl", {"SpinBoxWidgetInterface<Float>"});
+  RecordCatalogueClass<MatWidgetImpl<Matrix>>(Id(kMatrixWidgetClassId), Id(kWidgetClassesRegistry));
+  RecordCatalogueClass<MatWidgetImpl<Matrix2d>>(Id(kMatrix2dWidgetClassId), Id(kWidgetClassesRegistry));
+  RecordCatalogueClass<SquareMatWidgetImpl<SquareMatrix2d>>(Id(kSquareMatrix2dWidgetClassId), Id(kWidgetClassesRegistry));
+  RecordCatalogueClass<SquareMatWidgetImpl<SquareMatrix>>(Id(kSquareMatrixWidgetClassId), Id(kWidgetClassesRegistry));
+  RecordCatalogueClass<SquareMatWidgetImpl<SquareMatrix4d>>(Id(kSquareMatrix4dWidgetClassId), Id(kWidgetClassesRegistry));
 }
 
 void RecordWidgetMenuImpl() {
@@ -274,7 +281,13 @@ void RecordWidgetSpinboxImpl() {
 }
 
 void RecordWidgetVectorImpl() {
-  RecordUnitDependencies("widget_vector_impl");
+  RecordUnitDependencies("widget_vector_impl", {"SpinBoxWidgetInterface<Int>", "SpinBoxWidgetInterface<Float>"});
+  RecordCatalogueClass<Vector2dWidgetImpl>(Id(kVector2dWidgetClassId), Id(kWidgetClassesRegistry));
+  RecordCatalogueClass<VectorWidgetImpl>(Id(kVectorWidgetClassId), Id(kWidgetClassesRegistry));
+  RecordCatalogueClass<Vector4dWidgetImpl>(Id(kVector4dWidgetClassId), Id(kWidgetClassesRegistry));
+  RecordCatalogueClass<IntVector2dWidgetImpl>(Id(kIntVector2dWidgetClassId), Id(kWidgetClassesRegistry));
+  RecordCatalogueClass<IntVectorWidgetImpl>(Id(kIntVectorWidgetClassId), Id(kWidgetClassesRegistry));
+  RecordCatalogueClass<IntVector4dWidgetImpl>(Id(kIntVector4dWidgetClassId), Id(kWidgetClassesRegistry));
 }
 
 // source/widgets_debug/

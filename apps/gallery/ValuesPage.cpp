@@ -11,11 +11,13 @@
 #include "source/interfaces/CellWidgetInterface.h"
 #include "source/interfaces/CheckboxWidgetInterface.h"
 #include "source/interfaces/CompoundSpinboxSliderWidgetInterface.h"
+#include "source/interfaces/MatWidgetInterface.h"
 #include "source/interfaces/RadioGroupWidgetInterface.h"
 #include "source/interfaces/SliderWidgetInterface.h"
 #include "source/interfaces/SpinBoxWidgetInterface.h"
 #include "source/interfaces/SpinnerWidgetInterface.h"
 #include "source/interfaces/TristateButtonWidgetInterface.h"
+#include "source/interfaces/VecWidgetInterface.h"
 
 namespace zarvo::gallery {
 
@@ -38,6 +40,8 @@ constexpr Float kSpinBoxRowHeight = 30.0;
 constexpr Float kSpinBoxStride = 150.0;
 constexpr Float kNumberWidgetWidth = 420.0;
 constexpr Float kNumberRowStride = 40.0;
+constexpr Float kVectorRowStride = 36.0;
+constexpr Int kLargestImageSide = 16384;
 // The colour slider's gradient: a run through the hues.
 const std::vector<ColorA> kHueStops = {{1, 0, 0, 1}, {1, 1, 0, 1}, {0, 1, 0, 1}, {0, 1, 1, 1},
                                        {0, 0, 1, 1}, {1, 0, 1, 1}, {1, 0, 0, 1}};
@@ -324,12 +328,65 @@ Result<void> AddNumberSection(ValuesPage& page) {
   return Ok();
 }
 
+// The components of a vector or matrix value, as the log shows them.
+template <class V>
+std::string FormatVector(const V& v) {
+  std::string text = "(";
+  for (Int i = 0; i < VectorShape<V>::kCount; ++i) {
+    text += (i ? " " : "") + FormatValue(VectorShape<V>::Get(v, i));
+  }
+  return text + ")";
+}
+
+// A position in centimetres, an image size in whole pixels, then a transform shown without
+// arrows so that its four rows stay compact.
+Result<void> AddVectorSection(ValuesPage& page) {
+  ZV_TRY_ASSIGN(Float y, page.BeginSection("Vectors and matrices: one spin box per component, Tab walks them"));
+  GalleryLog* log = &page.Log();
+  ZV_TRY_ASSIGN(VectorWidgetRef position, CreateObject<VecWidgetInterface<Vector>>(Id(kVectorWidgetClassId)));
+  ZV_TRY(page.Place(position, {page.left, y}));
+  ZV_TRY(position->SetUnit(NUMBER_WIDGET_UNIT_TYPE::CM, kAllComponents));
+  ZV_TRY(position->SetStep(0.5, kAllComponents));
+  ZV_TRY(position->SetValue(Vector{10.0, 0.0, -2.5}, false));
+  position->ObservableValueChanged()->AddObserver(
+      [log](const WidgetRef& sender, Vector value, Int component, Bool active) -> Result<void> {
+        log->Add("ObservableValueChanged " + sender->GetName() + " position " + FormatVector(value) +
+                 " component " + std::to_string(component) + (active ? " (dragging)" : ""));
+        return Ok();
+      });
+  y += kVectorRowStride;
+  ZV_TRY_ASSIGN(IntVector2dWidgetRef size,
+                CreateObject<VecWidgetInterface<IntVector2d>>(Id(kIntVector2dWidgetClassId)));
+  ZV_TRY(page.Place(size, {page.left, y}));
+  ZV_TRY(size->SetRange(1, kLargestImageSide, kAllComponents));
+  ZV_TRY(size->SetValue(IntVector2d{1920, 1080}, false));
+  size->ObservableValueChanged()->AddObserver(
+      [log](const WidgetRef& sender, IntVector2d value, Int component, Bool active) -> Result<void> {
+        log->Add("ObservableValueChanged " + sender->GetName() + " size " + FormatVector(value) + " component " +
+                 std::to_string(component) + (active ? " (dragging)" : ""));
+        return Ok();
+      });
+  y += kVectorRowStride;
+  ZV_TRY_ASSIGN(MatrixWidgetRef transform, CreateObject<MatWidgetInterface<Matrix>>(Id(kMatrixWidgetClassId)));
+  ZV_TRY(page.Place(transform, {page.left, y}));
+  transform->SetLayout(SPINBOX_LAYOUT::MINIMAL);
+  transform->ObservableValueChanged()->AddObserver(
+      [log](const WidgetRef& sender, Matrix value, Int row, Int column, Bool) -> Result<void> {
+        log->Add("ObservableValueChanged " + sender->GetName() + " transform row " + std::to_string(row) + " column " +
+                 std::to_string(column) + " " + FormatValue(GetMatrixComponent(value, row, column)));
+        return Ok();
+      });
+  page.EndSection(y + static_cast<Float>(MatrixShape<Matrix>::kRows) * kSpinBoxRowHeight);
+  return Ok();
+}
+
 }  // namespace
 
 // Named by the page list. The positions follow the sections' stacking above: the check box
 // rows at y 46 and 102, the tristate buttons at 158, the booleans at 214, the radio group at 272
 // with a row every 22 pixels. In the second column the Int slider lies along y 61 from x 660 to
-// 920, and the Int spin box's text is centred at 737 276.
+// 920, and the Int spin box's text is centred at 737 276; the position vector's y component at
+// 793 540.
 extern const char* const kValuesPageScript;
 const char* const kValuesPageScript =
     "# Step the first tristate button through all its states and back to the first.\n"
@@ -366,7 +423,14 @@ const char* const kValuesPageScript =
     "2.8 type 2*3\n"
     "2.9 key enter\n"
     "3.0 keyup enter\n"
-    "3.1 shot spinbox_typed\n";
+    "3.1 shot spinbox_typed\n"
+    "# Type 4*2 into the position's y component and end the edit with Tab.\n"
+    "3.2 press 793 540\n"
+    "3.3 release 793 540\n"
+    "3.4 type 4*2\n"
+    "3.5 key tab\n"
+    "3.6 keyup tab\n"
+    "3.7 shot vector_typed\n";
 
 Result<WidgetRef> BuildValuesPage(Gallery& gallery) {
   ValuesPage page{gallery, gallery.MakePageRoot()};
@@ -379,6 +443,7 @@ Result<WidgetRef> BuildValuesPage(Gallery& gallery) {
   ZV_TRY(AddColorSliderSection(page));
   ZV_TRY(AddSpinBoxSection(page));
   ZV_TRY(AddNumberSection(page));
+  ZV_TRY(AddVectorSection(page));
   return page.root;
 }
 
