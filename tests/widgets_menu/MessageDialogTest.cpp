@@ -359,6 +359,7 @@ TEST_F(MessageDialogTest, NothingOutlivesTheDialog) {
   WeakRef<TextButtonWidgetInterface> button;
   WeakRef<Desktop2dWindowImpl> window;
   WeakRef<MessageDialogImpl> state;
+  const size_t openBefore = AppWindow::GetOpenWindows().size();
   DataDictionary settings = Settings(BUTTON_TYPE::OKCANCEL);
   AddGadgets(settings, {Gadget(GADGET_TYPE::CHECKBOX, "Again")});
   Result<RESULT> shown = ShowAndAnswer(settings, [&](MessageDialogImpl& dialog) {
@@ -372,7 +373,7 @@ TEST_F(MessageDialogTest, NothingOutlivesTheDialog) {
   EXPECT_FALSE(button.IsAlive());
   EXPECT_FALSE(window.IsAlive());
   EXPECT_FALSE(state.IsAlive());
-  EXPECT_TRUE(AppWindow::GetOpenWindows().empty());
+  EXPECT_EQ(AppWindow::GetOpenWindows().size(), openBefore);
 }
 
 TEST_F(MessageDialogTest, AnIconThatDoesNotLoadIsLeftOut) {
