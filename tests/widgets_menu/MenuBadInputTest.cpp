@@ -51,11 +51,12 @@ TEST(MenuBadInputTest, AnAdapterReportingAnIndexOutOfRangeFailsTheDropDownAndOpe
   ASSERT_TRUE(window->GetAppWidget()->InsertChildLast(cycle).IsOk());
   ASSERT_TRUE(cycle->SetAdapter(CycleWidgetAdapterRef(adapter)).IsOk());
   const size_t before = MenuWindowCount(false);
+  const size_t shownBefore = MenuWindowCount(true);
   // Measuring the items for the button's width meets the bad index first.
   EXPECT_FALSE(window->Update().IsOk());
   Result<void> opened = cycle->SetDropdownWindowOpen(true);
   EXPECT_FALSE(opened.IsOk()) << "the build stops at the first bad item";
-  EXPECT_EQ(MenuWindowCount(true), 0u) << "no list window is left showing";
+  EXPECT_EQ(MenuWindowCount(true), shownBefore) << "no list window is left showing";
   EXPECT_TRUE(cycle->SetDropdownWindowOpen(false).IsOk());
   EXPECT_EQ(MenuWindowCount(false), before) << "closing releases the half-built list";
   EXPECT_EQ(cycle->GetItem(), 0);
