@@ -17,7 +17,12 @@ Result<void> Desktop2dWindowImpl::InitComponent() {
 void Desktop2dWindowImpl::FreeComponent() { FreeObservables({requestClose_.Get()}); }
 
 Result<void> Desktop2dWindowImpl::CreateWindow(const Rect& screenFrame, const String& title) {
-  ZV_TRY_ASSIGN(window_, AppWindow::Create(WindowClass::Window(), screenFrame, title));
+  return CreateWindowOfClass(WindowClass::Window(), screenFrame, title);
+}
+
+Result<void> Desktop2dWindowImpl::CreateWindowOfClass(const Id& windowClass, const Rect& screenFrame,
+                                                      const String& title) {
+  ZV_TRY_ASSIGN(window_, AppWindow::Create(windowClass, screenFrame, title));
   // The user's close request goes to this window's observers first.
   window_->ObservableRequestClose()->AddObserver(
       this, [this](AppWindowInterface*) -> Result<void> { return requestClose_->Notify(this); });

@@ -13,6 +13,8 @@ class Desktop2dWindowImpl : public virtual Desktop2dWindowInterface {
   void FreeComponent() override;
 
   Result<void> CreateWindow(const Rect& screenFrame, const String& title) override;
+  // The same with an OS window of the given class (a dialog's, for modal dialogs).
+  [[nodiscard]] Result<void> CreateWindowOfClass(const Id& windowClass, const Rect& screenFrame, const String& title);
   RootMenuItemRef GetPopupMenuRoot() const override { return popupMenuRoot_; }
   Result<void> OpenPopupMenu(Vector2d position) override;
   Result<void> ClosePopupMenu() override;
