@@ -32,6 +32,9 @@
 #include "source/widgets_compound/ImageTextButtonWidgetImpl.h"
 #include "source/widgets_compound/MatrixWidgetImpl.h"
 #include "source/widgets_compound/VecWidgetImpl.h"
+#include "source/widgets_debug/EasterEggWidgetImpl.h"
+#include "source/widgets_debug/MonitorInfoWidgetImpl.h"
+#include "source/widgets_debug/RulerWidgetImpl.h"
 #include "source/widgets_layout/CellWidgetImpl.h"
 #include "source/widgets_layout/TableWidgetImpl.h"
 #include "source/widgets_base/FrameWidgetImpl.h"
@@ -314,6 +317,7 @@ void RecordWidgetDoodleImpl() {
 
 void RecordWidgetEasteregg() {
   RecordUnitDependencies("widget_easteregg");
+  RecordCatalogueClass<EasterEggWidgetImpl>(Id(kEasterEggWidgetClassId), Id(kWidgetClassesRegistry));
 }
 
 void RecordWidgetFcurveActions() {
@@ -334,10 +338,12 @@ void RecordWidgetFcurveEvents() {
 
 void RecordWidgetFcurveImpl() {
   RecordUnitDependencies("widget_fcurve_impl");
+  RecordCatalogueClass<RulerWidgetImpl>(Id(kRulerWidgetClassId), Id(kWidgetClassesRegistry));
 }
 
 void RecordWidgetMonitor() {
-  RecordUnitDependencies("widget_monitor");
+  RecordUnitDependencies("widget_monitor", {"TextWidgetInterface", "TextButtonWidgetInterface"});
+  RecordCatalogueClass<MonitorInfoWidgetImpl>(Id(kMonitorInfoWidgetClassId), Id(kWidgetClassesRegistry));
 }
 
 void RecordWidgetSvgdebug() {

@@ -24,6 +24,8 @@ struct Monitor {
   Rect frame;
   Rect workRect;
   String name;
+  // Device pixels per screen coordinate unit (2 on a doubled display).
+  Float scale = 1.0;
 
   const Rect& GetWorkRect() const noexcept { return workRect; }
 };

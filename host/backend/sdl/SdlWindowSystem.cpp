@@ -17,6 +17,7 @@ namespace zarvo {
 namespace {
 
 constexpr Float kMillisecondsPerSecond = 1000.0;
+constexpr float kUnscaledDpi = 96.0f;
 
 SDL_SystemCursor SdlCursorFor(const Id& id) {
   if (id == SystemCursor::SizeWE()) return SDL_SYSTEM_CURSOR_SIZEWE;
@@ -103,7 +104,11 @@ std::vector<Monitor> SdlWindowSystem::GetMonitors() const {
     SDL_Rect usable = bounds;
     if (SDL_GetDisplayUsableBounds(i, &usable) != 0) usable = bounds;
     const char* name = SDL_GetDisplayName(i);
-    monitors.push_back(Monitor{ToRect(bounds), ToRect(usable), name ? String(name) : String()});
+    Monitor monitor{ToRect(bounds), ToRect(usable), name ? String(name) : String()};
+    // SDL reports density rather than a scale; 96 dots per inch is the unscaled desktop.
+    float dpi = 0.0f;
+    if (SDL_GetDisplayDPI(i, &dpi, nullptr, nullptr) == 0 && dpi > 0.0f) monitor.scale = dpi / kUnscaledDpi;
+    monitors.push_back(std::move(monitor));
   }
   return monitors;
 }
