@@ -9,6 +9,7 @@
 #include "source/interfaces/AreaWidgetInterface.h"
 #include "source/widgets_layout/AreaMath.h"
 #include "source/widgets_layout/AreaWidgetImpl.h"
+#include "tests/support/Golden.h"
 #include "tests/support/TestWidgets.h"
 
 namespace zarvo {
@@ -94,6 +95,16 @@ TEST_F(AreaWidgetTest, WheelZoomsAboutThePointer) {
   ASSERT_TRUE(*driver.Scroll({100, 100}, {0, kScrollPixelsPerWheelNotch}));
   EXPECT_DOUBLE_EQ(area_->GetLocalScale().x, 1.25);
   EXPECT_NEAR(area_->GetPan().x, 100 - 1.25 * 100, 1e-9);
+}
+
+TEST_F(AreaWidgetTest, GoldenGridPannedAndZoomedOut) {
+  // Lines 20 px apart with every fifth a main line, panned by (13, 7) and zoomed to 0.8, so the
+  // finer lines fade a little.
+  area_->SetShowGrid(true);
+  area_->SetPan({13, 7});
+  area_->SetLocalScale({0.8, 0.8});
+  ASSERT_TRUE(window_->Update().IsOk());
+  test::ExpectMatchesGolden(window_->GetHostCanvas()->GetOsWindow()->GetSurface(), "area_grid_panned_zoomed");
 }
 
 }  // namespace
