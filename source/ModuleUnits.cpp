@@ -35,6 +35,8 @@
 #include "source/widgets_debug/EasterEggWidgetImpl.h"
 #include "source/widgets_debug/MonitorInfoWidgetImpl.h"
 #include "source/widgets_debug/RulerWidgetImpl.h"
+#include "source/widgets_layout/AreaWidgetImpl.h"
+#include "source/widgets_layout/BasePanZoomAction.h"
 #include "source/widgets_layout/CellWidgetImpl.h"
 #include "source/widgets_layout/TableWidgetImpl.h"
 #include "source/widgets_base/FrameWidgetImpl.h"
@@ -47,10 +49,12 @@
 #include "source/widgets_layout/FolderCellWidgetImpl.h"
 #include "source/widgets_layout/HeaderCellDragAndDropAction.h"
 #include "source/widgets_layout/HeaderCellWidgetImpl.h"
+#include "source/widgets_layout/PanAction.h"
 #include "source/widgets_layout/ResizeColumnAction.h"
 #include "source/widgets_layout/ScrollAreaWidgetImpl.h"
 #include "source/widgets_layout/ScrollSliderWidgetImpl.h"
 #include "source/widgets_layout/ScrollbarWidgetImpl.h"
+#include "source/widgets_layout/ZoomAction.h"
 #include "source/widgets_menu/CycleDropdownWindowImpl.h"
 #include "source/widgets_menu/CycleSeparatorWidgetImpl.h"
 #include "source/widgets_menu/CycleTextAndIconWidgetAdapterImpl.h"
@@ -104,7 +108,11 @@ void RecordMessagedialog() {
 // source/widgets_base/
 
 void RecordWidgetAreaImpl() {
-  RecordUnitDependencies("widget_area_impl");
+  RecordUnitDependencies("widget_area_impl", {"WidgetStylesheetInterface"});
+  RecordCatalogueClass<AreaWidgetImpl>(Id(kAreaWidgetClassId), Id(kWidgetClassesRegistry));
+  RecordCatalogueClass<BasePanZoomAction>(Id(kBasePanZoomActionClassId), Id(kActionClassesRegistry));
+  RecordCatalogueClass<PanAction>(Id(kPanActionClassId), Id(kActionClassesRegistry));
+  RecordCatalogueClass<ZoomAction>(Id(kZoomActionClassId), Id(kActionClassesRegistry));
 }
 
 void RecordWidgetButtonImpl() {
