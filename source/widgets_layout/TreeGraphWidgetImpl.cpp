@@ -198,7 +198,7 @@ void TreeGraphWidgetImpl::UpdateShownIfNeeded() {
       items_[record]->ShowTriangle(row.firstChild != TreeRows::kNone);
     }
   }
-  for (int32_t record : hidden) Dematerialize(record);
+  for (int32_t record : hidden) Dematerialize(record, true);
 }
 
 // ---- columns --------------------------------------------------------------------------------
@@ -592,16 +592,18 @@ Result<bool> TreeGraphWidgetImpl::HandleDragAndDrop(const DataDictionary& event)
 Result<TreeGraphWidgetImpl::RowWidgets*> TreeGraphWidgetImpl::Materialize(int32_t record) {
   if (auto found = live_.find(record); found != live_.end()) return &found->second;
   static const Id cellClass(kCellWidgetClassId);
+  if (static_cast<size_t>(record) >= items_.size()) items_.resize(static_cast<size_t>(record) + 1, nullptr);
+  if (!pool_.empty() && !items_[record]) return Reuse(record, rows_.RowOf(record));
   ZV_TRY_ASSIGN(TreeItemWidgetRef item, ItemOf(record));
   auto* itemImpl = static_cast<TreeItemWidgetImpl*>(dynamic_cast<TreeItemWidgetImpl*>(item.Get()));
   if (!itemImpl->IsLayoutCreated()) {
     ZV_TRY(itemImpl->CreateLayout());
     itemImpl->MarkLayoutCreated();
   }
-  RowWidgets widgets;
-  widgets.cells.reserve(columns_.size());
   const Int row = rows_.RowOf(record);
   const bool shown = rows_.Get(record).shown >= 0;
+  RowWidgets widgets;
+  widgets.cells.reserve(columns_.size());
   for (size_t c = 0; c < columns_.size(); ++c) {
     ZV_TRY_ASSIGN(CellWidgetRef cell, CreateObject<CellWidgetInterface>(cellClass));
     ZV_TRY(cell->CreateLayout());
@@ -622,17 +624,62 @@ Result<TreeGraphWidgetImpl::RowWidgets*> TreeGraphWidgetImpl::Materialize(int32_
     widgets.cells.push_back(std::move(cell));
   }
   itemImpl->ShowTriangle(rows_.Get(record).firstChild != TreeRows::kNone);
+  widgets.item = itemImpl;
   return &live_.emplace(record, std::move(widgets)).first->second;
 }
 
-void TreeGraphWidgetImpl::Dematerialize(int32_t record) {
+Result<TreeGraphWidgetImpl::RowWidgets*> TreeGraphWidgetImpl::Reuse(int32_t record, Int row) {
+  RowWidgets widgets = std::move(pool_.back());
+  pool_.pop_back();
+  TreeItemWidgetImpl* item = widgets.item;
+  // Nobody but the row held the item, so no one can tell it now stands for another record.
+  item->Bind(this, record);
+  items_[record] = item;
+  const bool shown = rows_.Get(record).shown >= 0;
+  for (size_t c = 0; c < columns_.size() && c < widgets.cells.size(); ++c) {
+    CellWidgetInterface* target = widgets.cells[c].Get();
+    if (columns_[c].id == treeColumnId_ || columns_.size() == 1) target = item->PeekCustomCell();
+    if (!target) continue;
+    if (const WidgetAdapterRef& adapter = columns_[c].adapter) {
+      target->RemoveAllChildren();
+      ZV_TRY_ASSIGN(WidgetRef content, adapter->GetItemWidget(row, WidgetRef(target)));
+      if (content && !content->GetParent()) ZV_TRY(target->InsertChildLast(content));
+    }
+    widgets.cells[c]->SetLocalVisibility(shown && columns_[c].visible);
+  }
+  item->ShowTriangle(rows_.Get(record).firstChild != TreeRows::kNone);
+  return &live_.emplace(record, std::move(widgets)).first->second;
+}
+
+void TreeGraphWidgetImpl::Dematerialize(int32_t record, bool recycle) {
   auto found = live_.find(record);
   if (found == live_.end()) return;
-  for (const CellWidgetRef& cell : found->second.cells) cell->Remove();
+  RowWidgets& widgets = found->second;
+  TreeItemWidgetImpl* item = static_cast<size_t>(record) < items_.size() ? items_[record] : nullptr;
+  // A row whose item only the row holds keeps its widgets for the next row to come into view:
+  // hidden, they cost no layout or drawing, and making a row's widgets is most of a scroll.
+  if (recycle && item && item->GetRefCount() == 1 && pool_.size() < kMaxPooledRows &&
+      widgets.cells.size() == columns_.size()) {
+    item->Unbind();
+    items_[record] = nullptr;
+    for (const CellWidgetRef& cell : widgets.cells) cell->SetLocalVisibility(false);
+    widgets.item = item;
+    pool_.push_back(std::move(widgets));
+  } else {
+    for (const CellWidgetRef& cell : widgets.cells) cell->Remove();
+  }
   live_.erase(found);
 }
 
+void TreeGraphWidgetImpl::ClearPool() {
+  for (const RowWidgets& widgets : pool_) {
+    for (const CellWidgetRef& cell : widgets.cells) cell->Remove();
+  }
+  pool_.clear();
+}
+
 void TreeGraphWidgetImpl::DematerializeAll(bool keepPinned) {
+  ClearPool();
   std::vector<int32_t> records;
   for (const auto& [record, widgets] : live_) {
     if (!keepPinned || !rows_.IsLive(record) || !rows_.Get(record).Has(TreeRow::kPinned)) records.push_back(record);
@@ -650,7 +697,7 @@ Result<bool> TreeGraphWidgetImpl::SyncRows(ShownRange range) {
     if (row.Has(TreeRow::kPinned)) continue;
     if (row.shown < keepFirst || row.shown > keepLast) leaving.push_back(record);
   }
-  for (int32_t record : leaving) Dematerialize(record);
+  for (int32_t record : leaving) Dematerialize(record, true);
   bool made = false;
   for (Int s = range.first; s <= range.last; ++s) {
     const int32_t record = shown[static_cast<size_t>(s)];

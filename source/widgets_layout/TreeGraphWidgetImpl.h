@@ -141,7 +141,10 @@ class TreeGraphWidgetImpl : public WidgetBase, public virtual TreeGraphWidgetInt
   };
   struct RowWidgets {
     std::vector<CellWidgetRef> cells;  // by column
+    TreeItemWidgetImpl* item = nullptr;  // held by the tree column's cell
   };
+  // Rows kept for reuse at most: a few pages' worth.
+  static constexpr size_t kMaxPooledRows = 256;
 
   [[nodiscard]] Result<int32_t> RecordOf(const TreeItemWidgetRef& item) const;
   // An empty reference stands for no item (kNone).
@@ -150,7 +153,10 @@ class TreeGraphWidgetImpl : public WidgetBase, public virtual TreeGraphWidgetInt
   [[nodiscard]] Result<TreeItemWidgetRef> Created(Result<int32_t> record);
   // Gives a row its widgets (the cells and the item, the adapters' content).
   [[nodiscard]] Result<RowWidgets*> Materialize(int32_t record);
-  void Dematerialize(int32_t record);
+  void Dematerialize(int32_t record, bool recycle = false);
+  // Gives a row the widgets of a row that left the view.
+  [[nodiscard]] Result<RowWidgets*> Reuse(int32_t record, Int row);
+  void ClearPool();
   void DematerializeAll(bool keepPinned);
   // Rows in [first, last] of the shown rows get widgets; unpinned rows outside a margin lose
   // theirs. True when a row got widgets.
@@ -169,6 +175,7 @@ class TreeGraphWidgetImpl : public WidgetBase, public virtual TreeGraphWidgetInt
   TreeRows rows_;
   std::vector<TreeItemWidgetImpl*> items_;  // by record; an item tells the graph when it goes
   std::unordered_map<int32_t, RowWidgets> live_;
+  std::vector<RowWidgets> pool_;
   std::vector<Column> columns_;  // in table order
   std::vector<Id> leftIds_;
   std::vector<Id> rightIds_;

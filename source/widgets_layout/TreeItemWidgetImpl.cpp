@@ -143,9 +143,36 @@ Result<void> TreeItemWidgetImpl::SetInverse(Bool inverse) {
   return Ok();
 }
 
-Result<CellWidgetRef> TreeItemWidgetImpl::GetFolderCell() const { return folderCell_.Resolve(); }
+Result<void> TreeItemWidgetImpl::EnsureLayout() const {
+  if (!graph_ || IsLayoutCreated()) return Ok();
+  auto* self = const_cast<TreeItemWidgetImpl*>(this);
+  ZV_TRY(self->CreateLayout());
+  self->MarkLayoutCreated();
+  return Ok();
+}
+
+Result<TreeLevelWidgetRef> TreeItemWidgetImpl::GetLevelWidget() const {
+  ZV_TRY(EnsureLayout());
+  return level_.Resolve();
+}
+
+Result<CheckboxWidgetRef> TreeItemWidgetImpl::GetFolderWidget() const {
+  ZV_TRY(EnsureLayout());
+  return triangle_.Resolve();
+}
+
+Result<CellWidgetRef> TreeItemWidgetImpl::GetLevelCell() const {
+  ZV_TRY(EnsureLayout());
+  return levelCell_.Resolve();
+}
+
+Result<CellWidgetRef> TreeItemWidgetImpl::GetFolderCell() const {
+  ZV_TRY(EnsureLayout());
+  return folderCell_.Resolve();
+}
 
 Result<CellWidgetRef> TreeItemWidgetImpl::GetCustomCell() const {
+  ZV_TRY(EnsureLayout());
   // Content the application puts here must outlive the row's stay in view.
   if (graph_) graph_->PinRecord(record_);
   return customCell_.Resolve();

@@ -26,9 +26,9 @@ class TreeItemWidgetImpl : public TableWidgetImpl, public virtual TreeItemWidget
   Bool GetFiltered() const override { return State().Has(TreeRow::kFiltered); }
   Result<void> SetInverse(Bool inverse) override;
   Bool GetInverse() const override { return inverse_; }
-  Result<TreeLevelWidgetRef> GetLevelWidget() const override { return level_.Resolve(); }
-  Result<CheckboxWidgetRef> GetFolderWidget() const override { return triangle_.Resolve(); }
-  Result<CellWidgetRef> GetLevelCell() const override { return levelCell_.Resolve(); }
+  Result<TreeLevelWidgetRef> GetLevelWidget() const override;
+  Result<CheckboxWidgetRef> GetFolderWidget() const override;
+  Result<CellWidgetRef> GetLevelCell() const override;
   Result<CellWidgetRef> GetFolderCell() const override;
   Result<CellWidgetRef> GetCustomCell() const override;
   Result<TreeGraphWidgetRef> GetTreeGraph() const override;
@@ -57,6 +57,9 @@ class TreeItemWidgetImpl : public TableWidgetImpl, public virtual TreeItemWidget
   CellWidgetInterface* PeekCustomCell() const { return customCell_.Lock().Get(); }
 
  private:
+  // An item of a graph gets its cells when first asked for them: most items of a large tree
+  // never are.
+  [[nodiscard]] Result<void> EnsureLayout() const;
   const TreeRow& State() const;
   TreeRow& State();
   [[nodiscard]] Result<void> StoreOpen(Bool open);
