@@ -748,6 +748,26 @@ Result<void> TreeGraphWidgetImpl::LayoutBegin() {
   return Ok();
 }
 
+Result<void> TreeGraphWidgetImpl::LayoutEnd() {
+  // A scroll moves the graph without laying it out; the walk still ends here. Rows that came
+  // into view get their widgets and are laid out now, before anything is drawn (as the scroll
+  // area lays itself out again when its scrollbars come or go).
+  if (syncing_ || shownDirty_ || !GetAppWidget()) return Ok();
+  const Rect view = GetViewInLocal();
+  const Int count = static_cast<Int>(rows_.Shown().size());
+  const ShownRange range = ShownRowsIn(view.top, view.bottom, GetHeaderHeight(), GetRowHeight(), count);
+  bool missing = false;
+  for (Int s = range.first; s <= range.last && !missing; ++s) missing = !live_.count(rows_.Shown()[static_cast<size_t>(s)]);
+  if (!missing) return Ok();
+  syncing_ = true;
+  Result<bool> made = SyncRows(range);
+  Result<void> laidOut = Ok();
+  if (made.IsOk() && *made) laidOut = GetAppWidget()->ComputePartialLayout(this);
+  syncing_ = false;
+  ZV_TRY(made);
+  return laidOut;
+}
+
 Result<void> TreeGraphWidgetImpl::LayoutPass1() {
   UpdateShownIfNeeded();
   // Columns are as wide as the widest cell they have shown so far: widths that only grow keep

@@ -103,6 +103,7 @@ class TreeGraphWidgetImpl : public WidgetBase, public virtual TreeGraphWidgetInt
   Result<void> LayoutBegin() override;
   Result<void> LayoutPass1() override;
   Result<void> LayoutPass2() override;
+  Result<void> LayoutEnd() override;
   Result<void> DrawBackground() override;
   Result<void> DrawDragAndDropOverlay() override { return Ok(); }
   void SetLOD(Int lod) override;

@@ -321,6 +321,7 @@ TEST_F(TreeGraphWidgetTest, OnlyTheRowsInViewGetWidgets) {
   ASSERT_TRUE(area->ScrollToPage(SCROLL_DIRECTION::FORWARD, WIDGET_DIRECTION::VERTICAL).IsOk());
   Update();
   EXPECT_LT(impl_->GetMaterializedRowCount(), 40) << "rows that left the view gave their widgets up";
+  EXPECT_TRUE(window_->GetHostCanvas()->GetPendingDamage().IsEmpty()) << "a scroll is drawn once";
   const Rect view = (*area->GetContentCell())->GetGlobalFrame();
   WidgetInterface* hit = window_->GetAppWidget()->FindHitWidget({view.left + 30, view.top + 5});
   ASSERT_NE(hit, nullptr);
