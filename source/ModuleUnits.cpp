@@ -39,6 +39,10 @@
 #include "source/widgets_layout/BasePanZoomAction.h"
 #include "source/widgets_layout/CellWidgetImpl.h"
 #include "source/widgets_layout/TableWidgetImpl.h"
+#include "source/widgets_layout/DummyItemImpl.h"
+#include "source/widgets_layout/TreeGraphWidgetImpl.h"
+#include "source/widgets_layout/TreeItemWidgetImpl.h"
+#include "source/widgets_layout/TreeLevelWidgetImpl.h"
 #include "source/widgets_base/FrameWidgetImpl.h"
 #include "source/widgets_base/ImageWidgetImpl.h"
 #include "source/widgets_base/PaddingWidgetImpl.h"
@@ -405,7 +409,12 @@ void RecordWidgetTableImpl() {
 }
 
 void RecordWidgetTreegraphImpl() {
-  RecordUnitDependencies("widget_treegraph_impl");
+  RecordUnitDependencies("widget_treegraph_impl", {"TableWidgetInterface", "CellWidgetInterface", "FolderCellWidgetInterface",
+                                                   "HeaderCellWidgetInterface", "CheckboxWidgetInterface"});
+  RecordCatalogueClass<DummyItemImpl>(Id(kDummyItemClassId));
+  RecordCatalogueClass<TreeLevelWidgetImpl>(Id(kTreeLevelWidgetClassId), Id(kWidgetClassesRegistry));
+  RecordCatalogueClass<TreeItemWidgetImpl>(Id(kTreeItemWidgetClassId), Id(kWidgetClassesRegistry));
+  RecordCatalogueClass<TreeGraphWidgetImpl>(Id(kTreeGraphWidgetClassId), Id(kWidgetClassesRegistry));
 }
 
 // source/
