@@ -34,6 +34,7 @@
 #include "source/widgets_compound/VecWidgetImpl.h"
 #include "source/widgets_debug/DoodleWidgetImpl.h"
 #include "source/widgets_debug/EasterEggWidgetImpl.h"
+#include "source/widgets_debug/FCurveWidgetImpl.h"
 #include "source/widgets_debug/MonitorInfoWidgetImpl.h"
 #include "source/widgets_debug/PaintAction.h"
 #include "source/widgets_debug/RulerWidgetImpl.h"
@@ -350,6 +351,7 @@ void RecordWidgetFcurveEvents() {
 
 void RecordWidgetFcurveImpl() {
   RecordUnitDependencies("widget_fcurve_impl");
+  RecordCatalogueClass<FCurveWidgetImpl>(Id(kFCurveWidgetClassId), Id(kWidgetClassesRegistry));
   RecordCatalogueClass<RulerWidgetImpl>(Id(kRulerWidgetClassId), Id(kWidgetClassesRegistry));
 }
 
