@@ -43,17 +43,22 @@ void FCurveWidgetImpl::SetSelectedKey(Int index) {
 }
 
 Vector2d FCurveWidgetImpl::KeyToContent(const FCurveKey& key) const {
-  return {key.time * kFCurvePixelsPerUnit, -key.value * kFCurvePixelsPerUnit};
+  return {kFCurveOrigin + key.time * kFCurvePixelsPerUnit, kFCurveOrigin - key.value * kFCurvePixelsPerUnit};
 }
 
 FCurveKey FCurveWidgetImpl::ContentToKey(Vector2d content) const {
-  return {content.x / kFCurvePixelsPerUnit, -content.y / kFCurvePixelsPerUnit};
+  return {(content.x - kFCurveOrigin) / kFCurvePixelsPerUnit, (kFCurveOrigin - content.y) / kFCurvePixelsPerUnit};
 }
 
 Result<void> FCurveWidgetImpl::CreateLayout() {
   ZV_TRY(AreaWidgetImpl::CreateLayout());
   SetName("FCurveWidget");
+  // Main grid lines on whole units from the origin.
+  const Vector2d origin{kFCurveOrigin, kFCurveOrigin};
+  SetGrid(origin, origin, CanvasUnitValue::Pix(kAreaDefaultGridLength), CanvasUnitValue::Pix(kAreaDefaultGridLength),
+          kAreaDefaultGridSubdivision, 1.0);
   SetShowGrid(true);
+  SetPan({kFCurveInitialOrigin.x - kFCurveOrigin, kFCurveInitialOrigin.y - kFCurveOrigin});
   return Ok();
 }
 
@@ -153,7 +158,10 @@ Result<bool> FCurveWidgetImpl::HandleEvent(const DataDictionary* event) {
     case EVENT::BUTTON_DOWN: {
       ZV_TRY_ASSIGN(const Int buttons, reader.GetButtonState());
       ZV_TRY_ASSIGN(const Int modifiers, reader.GetModifierState());
-      if (buttons == BUTTON::LEFT && (modifiers & ~MODIFIER::CAPSLOCK) == MODIFIER::NONE) return HandlePress(*event);
+      if (buttons == BUTTON::LEFT && (modifiers & ~MODIFIER::CAPSLOCK) == MODIFIER::NONE) {
+        ownsPress_ = true;
+        return HandlePress(*event);
+      }
       break;
     }
     case EVENT::BUTTON_DRAG: {
@@ -162,7 +170,8 @@ Result<bool> FCurveWidgetImpl::HandleEvent(const DataDictionary* event) {
       return DragSelectedTo(position);
     }
     case EVENT::BUTTON_UP: {
-      if (!dragging_) break;
+      if (!ownsPress_) break;
+      ownsPress_ = false;
       dragging_ = false;
       return true;
     }

@@ -6,6 +6,11 @@ namespace zarvo {
 
 // Content pixels to one unit of time and of value: one main grid line per unit at zoom 1.
 inline constexpr Float kFCurvePixelsPerUnit = kAreaDefaultGridLength * kAreaDefaultGridSubdivision;
+// The content point of time 0 and value 0: the middle of the plane, so that negative times and
+// values lie on it too (the area's plane begins at content 0).
+inline constexpr Float kFCurveOrigin = kAreaExtent * 0.5;
+// Where that point appears at creation, in the parent's coordinates.
+inline constexpr Vector2d kFCurveInitialOrigin{40.0, 200.0};
 // Key squares are this many screen pixels across at any zoom; a press this near one grabs it.
 inline constexpr Float kFCurveKeySize = 7.0;
 inline constexpr Float kFCurveKeyHitRadius = 5.0;
@@ -50,6 +55,8 @@ class FCurveWidgetImpl final : public AreaWidgetImpl, public virtual FCurveWidge
   std::vector<FCurveKey> keys_;
   Int selected_ = -1;
   bool dragging_ = false;
+  // The press was the editor's, so its release is too.
+  bool ownsPress_ = false;
   Ref<FCurveObservable> keysChanged_;
 };
 
