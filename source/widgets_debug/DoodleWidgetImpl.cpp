@@ -23,7 +23,8 @@ void DoodleWidgetImpl::SetBrushColor(const ColorA& color) {
 
 Result<void> DoodleWidgetImpl::SetBrushWidth(Float width) {
   if (!(width > 0.0 && std::isfinite(width))) return IllegalArgumentError("Brush width must be a positive finite number");
-  brushWidth_ = width;
+  if (width == brushWidth_) return Ok();
+  brushWidth_ = width;  // only strokes to come take it
   return Ok();
 }
 

@@ -6,7 +6,9 @@
 #include "host/ui/CanvasInterface.h"
 #include "host/ui/EventKeys.h"
 #include "source/WidgetComponent.h"
+#include "host/ui/StyleSheet.h"
 #include "source/widgets_debug/FCurveMath.h"
+#include "source/widgets_debug/FCurveStyle.h"
 
 namespace zarvo {
 
@@ -69,6 +71,8 @@ Result<void> FCurveWidgetImpl::DrawContent() {
   const Rect visible = GetVisibleContent();
   if (visible.IsEmpty()) return Ok();
   const Vector2d zoom = GetLocalScale();
+  const StyleSheetService& styles = StyleSheetService::Get();
+  const StyleSheet* sheet = GetWidgetStylesheet();
   const std::vector<Float> slopes = FCurveSlopes(keys_);
   // The held end values reach across the whole view.
   const Float left = std::min(visible.left, KeyToContent(keys_.front()).x);
@@ -81,14 +85,17 @@ Result<void> FCurveWidgetImpl::DrawContent() {
     curve.CubicTo(KeyToContent(controls.first), KeyToContent(controls.second), KeyToContent(keys_[i + 1]));
   }
   curve.LineTo({right, KeyToContent(keys_.back()).y});
-  canvas->DrawPath(curve, kFCurveLineColor, kFCurveLineWidth / zoom.y);
+  canvas->DrawPath(curve, styles.Read(kFCurveLineColor, sheet), kFCurveLineWidth / zoom.y);
 
   const Vector2d half{kFCurveKeySize * 0.5 / zoom.x, kFCurveKeySize * 0.5 / zoom.y};
+  const ColorA keyColor = styles.Read(kFCurveKeyColor, sheet);
+  const ColorA selectedColor = styles.Read(kFCurveSelectedKeyColor, sheet);
+  const ColorA outline = styles.Read(kFCurveKeyOutlineColor, sheet);
   for (size_t i = 0; i < keys_.size(); ++i) {
     const Vector2d at = KeyToContent(keys_[i]);
-    const ColorA fill = static_cast<Int>(i) == selected_ ? kFCurveSelectedKeyColor : kFCurveKeyColor;
+    const ColorA fill = static_cast<Int>(i) == selected_ ? selectedColor : keyColor;
     canvas->DrawRectangle({at.x - half.x, at.y - half.y, at.x + half.x, at.y + half.y},
-                          PaintStyle::FilledAndStroked(fill, kFCurveKeyOutlineColor, 1.0 / zoom.x));
+                          PaintStyle::FilledAndStroked(fill, outline, kFCurveKeyOutlineWidth / zoom.x));
   }
   return Ok();
 }

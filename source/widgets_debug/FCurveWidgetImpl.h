@@ -14,11 +14,9 @@ inline constexpr Vector2d kFCurveInitialOrigin{40.0, 200.0};
 // Key squares are this many screen pixels across at any zoom; a press this near one grabs it.
 inline constexpr Float kFCurveKeySize = 7.0;
 inline constexpr Float kFCurveKeyHitRadius = 5.0;
+// The curve's and the key outlines' widths in screen pixels.
 inline constexpr Float kFCurveLineWidth = 1.5;
-inline constexpr ColorA kFCurveLineColor{0.85, 0.55, 0.15, 1.0};
-inline constexpr ColorA kFCurveKeyColor{0.92, 0.92, 0.92, 1.0};
-inline constexpr ColorA kFCurveKeyOutlineColor{0.1, 0.1, 0.1, 1.0};
-inline constexpr ColorA kFCurveSelectedKeyColor{1.0, 0.85, 0.2, 1.0};
+inline constexpr Float kFCurveKeyOutlineWidth = 1.0;
 
 // The f-curve editor (see FCurveWidgetInterface). Its own presses are the left button without
 // modifiers; every other binding is the area's.
