@@ -94,6 +94,21 @@ TEST_F(FCurveWidgetTest, DoubleClickAddsAKeyAndDeleteRemovesIt) {
   EXPECT_EQ(seen_[1], kKeys);
 }
 
+TEST_F(FCurveWidgetTest, KeysBeforeTimeZeroAndBelowValueZeroAreReachable) {
+  curve_->SetLocalScale({2, 2});
+  curve_->SetPan({20 - 2 * kFCurveOrigin, 100 - 2 * kFCurveOrigin});
+  ASSERT_TRUE(window_->Update().IsOk());
+  ASSERT_TRUE(*DoubleClick({10, 110}));
+  ASSERT_EQ(curve_->GetKeys().size(), 5u);
+  EXPECT_EQ(curve_->GetSelectedKey(), 0);
+  EXPECT_NEAR(curve_->GetKeys()[0].time, -0.05, 1e-9);
+  EXPECT_NEAR(curve_->GetKeys()[0].value, -0.05, 1e-9);
+  // The key squares keep their screen size at any zoom.
+  EventDriver driver(*window_);
+  ASSERT_TRUE(*driver.Press({21, 99}));
+  EXPECT_EQ(curve_->GetSelectedKey(), 1);
+}
+
 TEST_F(FCurveWidgetTest, AreaBindingsStillPan) {
   EventDriver driver(*window_);
   ASSERT_TRUE(*driver.Press({71, 41}, BUTTON::LEFT, MODIFIER::ALT));
