@@ -32,8 +32,11 @@
 #include "source/widgets_compound/ImageTextButtonWidgetImpl.h"
 #include "source/widgets_compound/MatrixWidgetImpl.h"
 #include "source/widgets_compound/VecWidgetImpl.h"
+#include "source/widgets_debug/DoodleWidgetImpl.h"
 #include "source/widgets_debug/EasterEggWidgetImpl.h"
+#include "source/widgets_debug/FCurveWidgetImpl.h"
 #include "source/widgets_debug/MonitorInfoWidgetImpl.h"
+#include "source/widgets_debug/PaintAction.h"
 #include "source/widgets_debug/RulerWidgetImpl.h"
 #include "source/widgets_layout/AreaWidgetImpl.h"
 #include "source/widgets_layout/BasePanZoomAction.h"
@@ -309,6 +312,7 @@ void RecordWidgetVectorImpl() {
 
 void RecordWidgetDoodleActions() {
   RecordUnitDependencies("widget_doodle_actions", {"DoodleWidgetInterface"});
+  RecordCatalogueClass<PaintAction>(Id(kPaintActionClassId), Id(kActionClassesRegistry));
 }
 
 void RecordWidgetDoodleCommands() {
@@ -325,6 +329,7 @@ void RecordWidgetDoodleEvents() {
 
 void RecordWidgetDoodleImpl() {
   RecordUnitDependencies("widget_doodle_impl");
+  RecordCatalogueClass<DoodleWidgetImpl>(Id(kDoodleWidgetClassId), Id(kWidgetClassesRegistry));
 }
 
 void RecordWidgetEasteregg() {
@@ -350,6 +355,7 @@ void RecordWidgetFcurveEvents() {
 
 void RecordWidgetFcurveImpl() {
   RecordUnitDependencies("widget_fcurve_impl");
+  RecordCatalogueClass<FCurveWidgetImpl>(Id(kFCurveWidgetClassId), Id(kWidgetClassesRegistry));
   RecordCatalogueClass<RulerWidgetImpl>(Id(kRulerWidgetClassId), Id(kWidgetClassesRegistry));
 }
 
