@@ -20,6 +20,7 @@ using SVGDebugWidgetRef = Ref<SVGDebugWidgetInterface>;
 // failed load shows its message in red instead.
 class SVGDebugWidgetInterface : public virtual WidgetInterface {
  public:
+  // Loads again even from the URL shown, so that an edited file shows its changes.
   [[nodiscard]] virtual Result<void> SetUrl(const Url& url) = 0;
   [[nodiscard]] virtual Result<void> SetText(std::string_view svgText) = 0;
   virtual SVGDocumentRef GetDocument() const = 0;

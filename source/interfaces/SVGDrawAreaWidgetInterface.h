@@ -17,6 +17,7 @@ using SVGDrawAreaWidgetRef = Ref<SVGDrawAreaWidgetInterface>;
 // leaves no document and its message drawn in its place.
 class SVGDrawAreaWidgetInterface : public virtual AreaWidgetInterface {
  public:
+  // Loads again even from the URL shown, so that an edited file shows its changes.
   [[nodiscard]] virtual Result<void> SetUrl(const Url& url) = 0;
   // A null document clears the area; one not loaded is refused.
   [[nodiscard]] virtual Result<void> SetDocument(const SVGDocumentRef& document) = 0;

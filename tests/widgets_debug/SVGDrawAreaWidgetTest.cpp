@@ -133,5 +133,16 @@ TEST_F(SVGDrawAreaWidgetTest, MiddleDragAndWheelMoveAndScaleTheDocument) {
   test::ExpectMatchesGolden(Surface(), "svgdrawarea_panned_zoomed");
 }
 
+TEST_F(SVGDrawAreaWidgetTest, ZoomedDocumentKeepsSharpEdges) {
+  LoadElements();
+  ASSERT_TRUE(area_->ZoomAbout({0, 0}, 2.0).IsOk());
+  Update();
+  // Rasterised at the zoomed size, the blue half ends on a whole pixel with no blurred seam.
+  EXPECT_TRUE(IsBlue(39, 20));
+  const Rgb outside = PixelAt(40, 20);
+  EXPECT_LT(outside.b, 0x40) << "the first pixel past the edge is the dark plate";
+  EXPECT_TRUE(IsBlue(10, 39));
+}
+
 }  // namespace
 }  // namespace zarvo
