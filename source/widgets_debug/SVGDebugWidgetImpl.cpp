@@ -55,15 +55,21 @@ Result<void> SVGDebugWidgetImpl::Adopt(SVGDocumentRef document, Result<void> loa
   intrinsicSize_ = Vector2d{};
   errorText_.clear();
   RequestRedraw();
-  if (!loaded.IsOk()) {
-    errorText_ = loaded.GetError().GetMessage();
-    return loaded;
+  Result<void> read = loaded.IsOk() ? ReadFacts(*document) : std::move(loaded);
+  if (!read.IsOk()) {
+    outline_ = SVGOutline{};
+    errorText_ = read.GetError().GetMessage();
+    return read;
   }
-  // The outline is read from the document as it stands, so an id it rewrote is listed as such.
-  ZV_TRY_ASSIGN(String text, document->Serialize());
-  ZV_TRY_ASSIGN(outline_, ReadSVGOutline(text));
-  ZV_TRY_ASSIGN(intrinsicSize_, document->GetIntrinsicSize());
   document_ = std::move(document);
+  return Ok();
+}
+
+Result<void> SVGDebugWidgetImpl::ReadFacts(SVGDocumentInterface& document) {
+  // The outline is read from the document as it stands, so an id it rewrote is listed as such.
+  ZV_TRY_ASSIGN(String text, document.Serialize());
+  ZV_TRY_ASSIGN(outline_, ReadSVGOutline(text));
+  ZV_TRY_ASSIGN(intrinsicSize_, document.GetIntrinsicSize());
   return Ok();
 }
 

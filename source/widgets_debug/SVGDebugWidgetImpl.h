@@ -29,6 +29,8 @@ class SVGDebugWidgetImpl : public WidgetBase, public virtual SVGDebugWidgetInter
  private:
   // Takes over a freshly initialised document, or the failure of its load.
   [[nodiscard]] Result<void> Adopt(SVGDocumentRef document, Result<void> loaded);
+  // The outline and size of a loaded document.
+  [[nodiscard]] Result<void> ReadFacts(SVGDocumentInterface& document);
 
   SVGDocumentRef document_;
   SVGOutline outline_;

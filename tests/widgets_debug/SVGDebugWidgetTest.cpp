@@ -87,6 +87,10 @@ TEST_F(SVGDebugWidgetTest, TextLoadsAndAFailureShowsItsMessageInRed) {
   ASSERT_TRUE(debug_->SetText(R"(<svg xmlns="http://www.w3.org/2000/svg" width="8" height="8"><rect id="only"/></svg>)").IsOk());
   EXPECT_EQ(debug_->GetElementCount(), 2);
   EXPECT_EQ(debug_->GetElementIds(), (Strings{"only"}));
+  Result<void> badText = debug_->SetText("<svg><rect></svg>");
+  ASSERT_FALSE(badText.IsOk());
+  EXPECT_EQ(debug_->GetErrorText(), badText.GetError().GetMessage());
+  EXPECT_EQ(debug_->GetElementCount(), 0) << "a failed load clears the listing";
 
   Result<void> failed = debug_->SetUrl(Url{SvgPath("not_svg.svg")});
   ASSERT_FALSE(failed.IsOk());
