@@ -38,6 +38,8 @@
 #include "source/widgets_debug/MonitorInfoWidgetImpl.h"
 #include "source/widgets_debug/PaintAction.h"
 #include "source/widgets_debug/RulerWidgetImpl.h"
+#include "source/widgets_debug/SVGDebugWidgetImpl.h"
+#include "source/widgets_debug/SVGDrawAreaWidgetImpl.h"
 #include "source/widgets_layout/AreaWidgetImpl.h"
 #include "source/widgets_layout/BasePanZoomAction.h"
 #include "source/widgets_layout/CellWidgetImpl.h"
@@ -366,6 +368,8 @@ void RecordWidgetMonitor() {
 
 void RecordWidgetSvgdebug() {
   RecordUnitDependencies("widget_svgdebug");
+  RecordCatalogueClass<SVGDrawAreaWidgetImpl>(Id(kSVGDrawAreaWidgetClassId), Id(kWidgetClassesRegistry));
+  RecordCatalogueClass<SVGDebugWidgetImpl>(Id(kSVGDebugWidgetClassId), Id(kWidgetClassesRegistry));
 }
 
 // source/widgets_layout/
