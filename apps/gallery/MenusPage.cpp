@@ -34,6 +34,7 @@ constexpr Float kPopupWidth = 420.0;
 constexpr Float kPopupHeight = 120.0;
 constexpr Float kDialogTop = 360.0;
 constexpr Float kDialogButtonStride = 170.0;
+constexpr Float kCycleWidth = 240.0;
 constexpr Int kCycleEntryCount = 1000;
 // A separator after every hundred entries.
 constexpr Int kCycleSeparatorEvery = 100;
@@ -193,6 +194,10 @@ Result<void> AddCycle(Gallery& gallery, const WidgetRef& root) {
   ZV_TRY(root->InsertChildLast(cycle));
   ZV_TRY(cycle->CreateLayout());
   cycle->SetLocalPosition({kMargin, kCycleTop + kCaptionHeight});
+  // The box would take the page's whole width: a fixed one, as a form would give it.
+  cycle->SetInheritParentSize(false, WIDGET_DIRECTION::HORIZONTAL);
+  cycle->SetSizeMode(WIDGET_SIZE::FIXED, WIDGET_DIRECTION::HORIZONTAL);
+  cycle->SetFixedSize(CanvasUnitValue::Pix(kCycleWidth), WIDGET_DIRECTION::HORIZONTAL);
   ZV_TRY(cycle->SetAdapter(adapter, ids));
   // Just before the first separator, so that a step down shows it skipped.
   ZV_TRY(cycle->SetItem(kCycleSeparatorEvery - 1, false));
@@ -320,14 +325,12 @@ const char* const kMenusPageScript =
     "0.4 key m\n"
     "0.5 keyup m\n"
     "0.6 shot after_menu\n"
-    "# Step the cycle box: a wheel notch down skips the separator, arrows step back.\n"
-    "0.7 scroll 80 144 down\n"
-    "0.8 scroll 80 144 down\n"
+    "# Step the cycle box: two wheel notches step on past the separator, one steps back.\n"
+    "0.7 scroll 80 140 up\n"
+    "0.8 scroll 80 140 up\n"
     "0.9 shot cycle_stepped\n"
-    "1.0 press 80 144\n"
-    "1.1 release 80 144\n"
-    "1.2 key escape\n"
-    "1.3 keyup escape\n"
+    "1.0 scroll 80 140 down\n"
+    "1.2 shot cycle_back\n"
     "# A right-click opens the popup menu; 'p' picks Arrange > Bring to front in it.\n"
     "1.4 press 200 270 right\n"
     "1.5 release 200 270 right\n"
