@@ -287,7 +287,10 @@ Result<void> AddDialogButtons(Gallery& gallery, const WidgetRef& root, const std
           }
           TextButtonWidgetRef pressed = dialog->GetButtonWidget(index);
           if (!pressed) return;
-          log->Add("MessageDialog: pressing '" + pressed->GetName() + "' button " + std::to_string(index));
+          const std::vector<MessageDialogButton>& buttons = dialog->GetButtons();
+          const std::string name = static_cast<size_t>(index) < buttons.size() ? buttons[static_cast<size_t>(index)].label
+                                                                                : pressed->GetName();
+          log->Add("MessageDialog: pressing '" + name + "' (button " + std::to_string(index) + ")");
           (void)EventDriver(*window.GetHostWindow()).Click(*pressed);
         });
       }
