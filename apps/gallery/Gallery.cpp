@@ -70,6 +70,8 @@ Result<void> Gallery::Screenshot(const std::string& path) {
 
 Result<void> Gallery::PlayScript(const std::vector<ScriptStep>& steps, const std::string& outDir,
                                  const std::string& prefix) {
+  shotFolder_ = outDir;
+  shotPrefix_ = prefix;
   EventDriver driver(*window_);
   double now = 0.0;
   for (const ScriptStep& step : steps) {

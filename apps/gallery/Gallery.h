@@ -37,6 +37,8 @@ class Gallery {
   [[nodiscard]] Result<void> PlayScript(const std::vector<ScriptStep>& steps, const std::string& outDir,
                                         const std::string& prefix);
   [[nodiscard]] Result<void> Screenshot(const std::string& path);
+  // Where a page's own screenshot `name` of another window goes while a script plays.
+  std::string ShotPath(const std::string& name) const { return shotFolder_ + "/" + shotPrefix_ + name + ".png"; }
 
   AppWindow& GetWindow() { return *window_; }
   GalleryLog& GetLog() { return log_; }
@@ -53,6 +55,8 @@ class Gallery {
   WidgetRef page_;
   GalleryLog log_;
   std::vector<std::pair<Int32, KeyHandler>> keyHandlers_;
+  std::string shotFolder_ = ".";
+  std::string shotPrefix_;
 };
 
 }  // namespace zarvo::gallery

@@ -223,6 +223,8 @@ Result<WidgetRef> BuildValuesPage(Gallery& gallery);
 extern const char* const kValuesPageScript;
 Result<WidgetRef> BuildColourPage(Gallery& gallery);
 extern const char* const kColourPageScript;
+Result<WidgetRef> BuildMenusPage(Gallery& gallery);
+extern const char* const kMenusPageScript;
 
 const std::vector<GalleryPage>& GetGalleryPages() {
   static const std::vector<GalleryPage> pages = {
@@ -264,6 +266,7 @@ const std::vector<GalleryPage>& GetGalleryPages() {
       {"time", "Time", &BuildTimePage, kTimePageScript},
       {"values", "Values", &BuildValuesPage, kValuesPageScript},
       {"colour", "Colour", &BuildColourPage, kColourPageScript},
+      {"menus", "Menus", &BuildMenusPage, kMenusPageScript},
   };
   return pages;
 }
