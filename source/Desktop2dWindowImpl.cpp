@@ -2,6 +2,7 @@
 
 #include "host/core/ClassRegistry.h"
 #include "host/ui/CanvasInterface.h"
+#include "host/ui/ModalDialogs.h"
 #include "source/WidgetComponent.h"
 
 namespace zarvo {
@@ -70,6 +71,11 @@ Result<CommandState> Desktop2dWindowImpl::QueryCommand(const Id& command) {
 Result<void> Desktop2dWindowImpl::ExecuteCommand(const Id& command, const DataDictionary& arguments) {
   if (!window_) return NotFoundError("No handler for command '" + command.GetString() + "'");
   return window_->ExecuteCommand(command, arguments);
+}
+
+Result<Bool> Desktop2dWindowImpl::OpenModalDialog(const DataDictionary& settings, DataDictionary& results) {
+  Ref<AppWindowInterface> keep(this);
+  return ModalDialogs::Get().Run(*this, settings, results);
 }
 
 }  // namespace zarvo

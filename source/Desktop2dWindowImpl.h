@@ -25,6 +25,7 @@ class Desktop2dWindowImpl : public virtual Desktop2dWindowInterface {
   AppWidgetInterface* GetAppWidget() const override { return window_ ? window_->GetAppWidget() : nullptr; }
   Result<CommandState> QueryCommand(const Id& command) override;
   Result<void> ExecuteCommand(const Id& command, const DataDictionary& arguments) override;
+  Result<Bool> OpenModalDialog(const DataDictionary& settings, DataDictionary& results) override;
   Result<void> Update() override { return window_ ? window_->Update() : Ok(); }
 
   const Ref<AppWindow>& GetHostWindow() const noexcept { return window_; }

@@ -13,6 +13,7 @@
 #include "source/Desktop2dWindowImpl.h"
 #include "source/IconProvider.h"
 #include "source/Register.h"
+#include "source/widgets_menu/PopupMenuDialog.h"
 #include "source/WidgetComponent.h"
 #include "source/widgets_base/ButtonWidgetImpl.h"
 #include "source/widgets_base/CommandButtonWidgetImpl.h"
@@ -505,10 +506,12 @@ Result<void> LoadWidgetsResources() {
   std::filesystem::path strings = folder / kGlobalStringsFile;
   ZV_TRY(StringResources::Get().LoadFile(strings));
   LoadedStringsFile() = std::move(strings);
+  InstallPopupMenuDialog();
   return Ok();
 }
 
 void UnloadWidgetsResources() {
+  RemovePopupMenuDialog();
   StringResources::Get().UnloadFile(LoadedStringsFile());
   LoadedStringsFile().clear();
 }

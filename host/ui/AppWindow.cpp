@@ -1,4 +1,5 @@
 #include "host/ui/AppWindow.h"
+#include "host/ui/ModalDialogs.h"
 
 namespace zarvo {
 
@@ -85,6 +86,11 @@ Result<void> AppWindow::ExecuteCommand(const Id& command, const DataDictionary& 
   if (it == commands_.end()) return NotFoundError("No handler for command '" + command.GetString() + "'");
   CommandRef found = it->second;  // the command may remove itself while it runs
   return found->Execute(arguments);
+}
+
+Result<Bool> AppWindow::OpenModalDialog(const DataDictionary& settings, DataDictionary& results) {
+  Ref<AppWindowInterface> keep(this);
+  return ModalDialogs::Get().Run(*this, settings, results);
 }
 
 void AppWindow::SetCommandHandler(const Id& command, CommandHandler handler, bool enabled) {

@@ -29,6 +29,7 @@ class AppWindow : public virtual AppWindowInterface {
   Result<CommandState> QueryCommand(const Id& command) override;
   Result<void> ExecuteCommand(const Id& command, const DataDictionary& arguments) override;
   Result<void> Update() override;
+  Result<Bool> OpenModalDialog(const DataDictionary& settings, DataDictionary& results) override;
   Ref<AppWindowObservable> ObservableRequestClose() override { return requestClose_; }
 
   // Commands the window answers when no widget handled them. SetCommandHandler registers a

@@ -20,6 +20,9 @@ class AppWindowInterface : public virtual ObjectInterface {
   [[nodiscard]] virtual Result<void> ExecuteCommand(const Id& command, const DataDictionary& arguments) = 0;
   // Runs layout, drawing and presentation of what changed.
   [[nodiscard]] virtual Result<void> Update() = 0;
+  // Runs the modal dialog the settings name (see ModalDialogs); true when the user made a
+  // choice, whose values are in `results`.
+  [[nodiscard]] virtual Result<Bool> OpenModalDialog(const DataDictionary& settings, DataDictionary& results) = 0;
   // Fired when the user asks to close the window; an observer error keeps it open.
   virtual Ref<AppWindowObservable> ObservableRequestClose() = 0;
 };

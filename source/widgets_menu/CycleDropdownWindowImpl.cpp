@@ -4,6 +4,7 @@
 
 #include "host/core/ClassRegistry.h"
 #include "host/ui/CanvasInterface.h"
+#include "host/ui/ModalDialogs.h"
 #include "host/ui/PopupWindow.h"
 #include "source/WidgetComponent.h"
 #include "source/interfaces/CycleSeparatorWidgetInterface.h"
@@ -117,6 +118,11 @@ Result<CommandState> CycleDropdownWindowImpl::QueryCommand(const Id& command) {
 Result<void> CycleDropdownWindowImpl::ExecuteCommand(const Id& command, const DataDictionary& arguments) {
   if (!window_) return NotFoundError("No handler for command '" + command.GetString() + "'");
   return window_->ExecuteCommand(command, arguments);
+}
+
+Result<Bool> CycleDropdownWindowImpl::OpenModalDialog(const DataDictionary& settings, DataDictionary& results) {
+  Ref<AppWindowInterface> keep(this);
+  return ModalDialogs::Get().Run(*this, settings, results);
 }
 
 }  // namespace zarvo

@@ -19,6 +19,7 @@ class CycleDropdownWindowImpl : public virtual CycleDropdownWindowInterface {
   AppWidgetInterface* GetAppWidget() const override { return window_ ? window_->GetAppWidget() : nullptr; }
   Result<CommandState> QueryCommand(const Id& command) override;
   Result<void> ExecuteCommand(const Id& command, const DataDictionary& arguments) override;
+  Result<Bool> OpenModalDialog(const DataDictionary& settings, DataDictionary& results) override;
   Result<void> Update() override { return window_ ? window_->Update() : Ok(); }
   Ref<AppWindowObservable> ObservableRequestClose() override {
     return window_ ? window_->ObservableRequestClose() : Ref<AppWindowObservable>();

@@ -1,9 +1,11 @@
 #include "source/widgets_menu/MenuWidgetImpl.h"
 
 #include "host/core/ClassRegistry.h"
+#include "host/core/ConfigVariable.h"
 #include "host/ui/AppWidgetInterface.h"
 #include "host/ui/CanvasInterface.h"
 #include "host/ui/EventKeys.h"
+#include "host/ui/ModalDialogs.h"
 #include "source/WidgetComponent.h"
 #include "source/interfaces/CommandButtonWidgetInterface.h"
 #include "source/interfaces/CommandGroupWidgetInterface.h"
@@ -20,6 +22,10 @@ namespace zarvo {
 
 namespace {
 constexpr char kBarSeparatorText[] = "-----";
+
+ConfigBool g_mvpMenu("g_mvp_menu",
+                     "Open sub-menus in the menus' own windows; false hands them to the host's popup-menu dialog.",
+                     true);
 
 // Where a sub-menu of the widget opens on the screen: beside it, or below it for a bar entry.
 Vector2d ScreenCornerOf(const WidgetInterface& widget, bool below) {
@@ -193,12 +199,34 @@ Result<void> MenuWidgetImpl::HandleRowEntered(const MenuItemWidgetRef& row) {
 Result<void> MenuWidgetImpl::OpenSubMenuWindow(Vector2d position, const MenuItemRef& item,
                                                const AppWindowRef& commandWindow) {
   if (!commandWindow) return NullReferenceError("missing commandWindow");
+  // A menu inside a menu window is already part of a popup: its fly-outs stay its own windows.
+  if (!g_mvpMenu.Get() && !parentMenuWindow_.Lock()) return OpenHostPopupMenu(position, item, commandWindow);
   commandWindow_ = commandWindow;
   if (subMenuWindow_) ZV_TRY(CloseSubMenuWindow(false));
   ZV_TRY_ASSIGN(subMenuWindow_, CreateObject<MenuWindowInterface>(Id(kMenuWindowClassId)));
   subMenuItem_ = item;
   subMenuOpen_ = true;
   return subMenuWindow_->Open(position, item, commandWindow, MenuWidgetRef(this));
+}
+
+Result<void> MenuWidgetImpl::OpenHostPopupMenu(Vector2d position, const MenuItemRef& item,
+                                               const AppWindowRef& commandWindow) {
+  const Ref<MenuWidgetInterface> keep(this);
+  commandWindow_ = commandWindow;
+  if (subMenuWindow_) ZV_TRY(CloseSubMenuWindow(false));
+  RefreshCommands(item.Get());
+  DataDictionary settings;
+  settings.Set(Id(kModalDialogTypeKey), static_cast<Int>(MODAL_DIALOG_TYPE::POPUP_MENU));
+  settings.Set(Id(kPopupMenuPositionKey), position);
+  settings.Set(Id(kPopupMenuItemKey), ObjectRef(item));
+  DataDictionary results;
+  ZV_TRY_ASSIGN(const Bool chosen, commandWindow->OpenModalDialog(settings, results));
+  if (!chosen) return Ok();
+  ZV_TRY_ASSIGN(const ObjectRef selected, results.GetRequired<ObjectRef>(Id(kPopupMenuSelectedItemKey)));
+  const CommandMenuItemRef entry = Cast<CommandMenuItemInterface>(selected);
+  const CommandRef command = entry ? entry->GetCommand() : CommandRef();
+  if (!command) return Ok();
+  return commandWindow->ExecuteCommand(command->GetId(), DataDictionary());
 }
 
 Result<void> MenuWidgetImpl::CloseSubMenuWindow(Bool clearOpen) {

@@ -40,6 +40,9 @@ class MenuWidgetImpl : public TableWidgetImpl, public virtual MenuWidgetInterfac
   [[nodiscard]] Result<void> BuildBar();
   [[nodiscard]] Result<void> BuildFlyout();
   [[nodiscard]] Result<void> HandleRowEntered(const MenuItemWidgetRef& row);
+  // The host's popup-menu dialog in place of a sub-menu window; runs the chosen item's command.
+  [[nodiscard]] Result<void> OpenHostPopupMenu(Vector2d position, const MenuItemRef& item,
+                                               const AppWindowRef& commandWindow);
   // Asks the command window for the current state of every command under `item`.
   void RefreshCommands(MenuItemInterface* item);
 

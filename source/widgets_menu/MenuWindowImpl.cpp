@@ -55,4 +55,10 @@ Result<void> MenuWindowImpl::ExecuteCommand(const Id& command, const DataDiction
   return commandWindow_->ExecuteCommand(command, arguments);
 }
 
+Result<Bool> MenuWindowImpl::OpenModalDialog(const DataDictionary& settings, DataDictionary& results) {
+  // A sub-menu asks on behalf of the window its commands go to.
+  if (!commandWindow_) return NullReferenceError("missing commandWindow");
+  return commandWindow_->OpenModalDialog(settings, results);
+}
+
 }  // namespace zarvo
