@@ -30,6 +30,7 @@ constexpr Float kTargetGap = 30.0;
 constexpr Float kTargetHeight = 40.0;
 // Pointer steps of a drag, so the window sees it move rather than jump.
 constexpr int kDragSteps = 4;
+constexpr Vector2d kBesidePointer{-12.0, 4.0};
 
 // Below the header row: a dropped column moves in front of the column whose header lies above
 // the drop, and every move is told to the observer.
@@ -168,12 +169,18 @@ class DragRealWindowTest : public test::RealWindowTest {
 
 TEST_F(DragRealWindowTest, ARealDragMovesAColumnEvenAfterThePointerLeftTheWindow) {
   const std::vector<CellWidgetInterface*> before = HeaderOrder();
+  // Beside the pointer, clear of the cursor's own sprite, still inside the column's ghost.
+  const Vector2d nearPointer = TargetUnder(1) + kBesidePointer;
+  const test::Rgb background = ShownPixel(*window_, nearPointer);
   ASSERT_TRUE(Press(BodyOf(2)));
   ASSERT_TRUE(ActionRunning()) << "a press on the header's body starts a column drag";
 
   // Over the target the column would move; above the header row nothing takes it.
   ASSERT_TRUE(DragTo(BodyOf(2), TargetUnder(1)));
   EXPECT_EQ(Cursor(), SystemCursor::DragMove());
+  const test::Rgb ghost = ShownPixel(*window_, nearPointer);
+  EXPECT_NE(ghost, background) << "the screen shows the column's ghost under the pointer";
+  SaveScreenshot(*window_, "drag_real_ghost");
   const Vector2d above = Pixel({TargetUnder(1).x, 3.0});
   ASSERT_TRUE(DragTo(TargetUnder(1), above));
   EXPECT_EQ(Cursor(), SystemCursor::Forbidden());
@@ -193,6 +200,7 @@ TEST_F(DragRealWindowTest, ARealDragMovesAColumnEvenAfterThePointerLeftTheWindow
   EXPECT_EQ(target_->moves_[0], (ColumnDropTarget::Move{2, 0}));
   EXPECT_EQ(HeaderOrder(), (std::vector<CellWidgetInterface*>{before[2], before[0], before[1]}));
   for (Int x = 0; x < kColumns; ++x) EXPECT_DOUBLE_EQ(ColumnWidth(x), kColumnWidth) << "a drag resizes nothing";
+  EXPECT_EQ(ShownPixel(*window_, TargetUnder(1) + kBesidePointer), background) << "the ghost went with the drop";
 }
 
 TEST_F(DragRealWindowTest, DraggingABorderResizesTheColumnByTheDistanceButNotBelowTheMinimum) {
