@@ -8,10 +8,13 @@
 
 #include "host/ui/AppWindow.h"
 #include "host/ui/CanvasInterface.h"
+#include "host/ui/EventDriver.h"
 #include "host/ui/EventKeys.h"
 #include "host/ui/WidgetBase.h"
 #include "source/interfaces/HeaderCellWidgetInterface.h"
 #include "source/interfaces/TableWidgetInterface.h"
+#include "source/interfaces/TextWidgetInterface.h"
+#include "source/interfaces/TreeGraphWidgetInterface.h"
 #include "source/widgets_layout/HeaderCellGeometry.h"
 #include "tests/backend/RealWindowTest.h"
 #include "tests/support/TestWidgets.h"
@@ -238,6 +241,36 @@ TEST_F(DragRealWindowTest, EscapeCancelsARealColumnDragAndKeepsTheOrder) {
   ASSERT_TRUE(Release());
   EXPECT_TRUE(target_->moves_.empty());
   EXPECT_EQ(HeaderOrder(), before);
+}
+
+// A tree graph's own header row: the graph takes the dropped column and moves it.
+TEST_F(DragRealWindowTest, ATreeGraphsHeaderColumnIsMovedByARealDrag) {
+  const Id idA("test.real.a"), idB("test.real.b");
+  TreeGraphWidgetRef graph = test::NewObject<TreeGraphWidgetInterface>(kTreeGraphWidgetClassId);
+  ASSERT_TRUE(graph && graph->CreateLayout().IsOk());
+  ASSERT_TRUE(graph->CreateTreeItemAfter(TreeItemWidgetRef()).IsOk());
+  ASSERT_TRUE(graph->SetColumns({idA}, {idB}).IsOk());
+  ASSERT_TRUE(graph->AddHeaderRow().IsOk());
+  graph->SetAllowHeaderRearranging(true);
+  ASSERT_TRUE(window_->GetAppWidget()->InsertChildLast(graph).IsOk());
+  graph->SetLocalPosition({kTablePosition.x, target_->GetGlobalFrame().bottom + kTargetGap});
+  Update();
+  auto titleOf = [&](const Id& column) {
+    Result<TextWidgetRef> title = graph->GetHeaderTextWidget(column);
+    EXPECT_TRUE(title.IsOk());
+    return title.IsOk() ? Pixel(EventDriver::CenterOf(**title)) : Vector2d{};
+  };
+  const Vector2d from = titleOf(idA), over = titleOf(graph->GetTreeColumnId()), to = titleOf(idB);
+  ASSERT_TRUE(Press(from));
+  ASSERT_TRUE(ActionRunning());
+  ASSERT_TRUE(DragTo(from, over));
+  EXPECT_EQ(Cursor(), SystemCursor::DragMove());
+  EXPECT_EQ(graph->GetLeftColumnIds(), std::vector<Id>{idA}) << "passing over a column moves nothing";
+  ASSERT_TRUE(DragTo(over, to));
+  ASSERT_TRUE(Release());
+  EXPECT_TRUE(graph->GetLeftColumnIds().empty());
+  EXPECT_EQ(graph->GetRightColumnIds(), (std::vector<Id>{idB, idA})) << "the column lands behind the one dropped on";
+  SaveScreenshot(*window_, "drag_real_treegraph_moved");
 }
 
 }  // namespace
