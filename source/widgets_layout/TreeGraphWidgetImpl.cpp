@@ -482,7 +482,9 @@ Float TreeGraphWidgetImpl::GetHeaderHeight() const {
 // ---- header row -----------------------------------------------------------------------------
 
 Result<void> TreeGraphWidgetImpl::BuildHeader() {
-  if (header_) header_->RemoveAllChildren();
+  // A rebuilt row starts empty: the table counts its cells afresh, or it would make none.
+  header_->RemoveAllChildren();
+  ZV_TRY(header_->Resize(0, 0));
   headerColumns_.clear();
   for (const Column& column : columns_) {
     if (column.visible) headerColumns_.push_back(column.id);
@@ -572,17 +574,36 @@ void TreeGraphWidgetImpl::SetAllowHeaderRearranging(Bool allow) {
   ApplyHeaderFlags();
 }
 
+Result<Int> TreeGraphWidgetImpl::HeaderColumnHit(Vector2d globalPosition) const {
+  // The user aims at the titles, whose widths the header row sets on its own.
+  for (size_t i = 0; header_ && i < headerColumns_.size(); ++i) {
+    Result<CellWidgetRef> cell = header_->GetCell(static_cast<Int>(i), 0);
+    if (!cell.IsOk() || !*cell) continue;
+    const Rect frame = (*cell)->GetGlobalFrame();
+    if (globalPosition.x >= frame.left && globalPosition.x < frame.right) {
+      return ColumnIndex(headerColumns_[i], kColumnNotFound);
+    }
+  }
+  return GetColumnHit(globalPosition);
+}
+
 Result<bool> TreeGraphWidgetImpl::HandleDragAndDrop(const DataDictionary& event) {
   // A header cell dropped on the graph moves its column next to the column under the drop.
   static const Id key(kHeaderCellDragAndDropKey);
   Result<Int> dragged = event.GetRequired<Int>(key);
   if (!dragged.IsOk() || !header_) return false;
+  ZV_TRY_ASSIGN(EVENT type, EventReader(&event).GetType());
+  if (type == EVENT::DND_LEAVE) return true;
   ZV_TRY_ASSIGN(Vector2d position, EventReader(&event).GetPosition());
-  ZV_TRY_ASSIGN(Int target, GetColumnHit(position));
+  Result<Int> hit = HeaderColumnHit(position);
+  if (!hit.IsOk()) return false;  // beside the columns nothing would take it
+  const Int target = *hit;
   const Int from = *dragged;
   if (from < 0 || from >= static_cast<Int>(headerColumns_.size())) return false;
   ZV_TRY_ASSIGN(Int source, ColumnIndex(headerColumns_[static_cast<size_t>(from)], kColumnNotFound));
-  if (source == target) return true;
+  // Only the drop moves it: the move rebuilds the header row, which holds the cell being dragged,
+  // and the dragged index would name another column after it.
+  if (type != EVENT::DND_DROP || source == target) return true;
   ZV_TRY(MoveColumns(source, source, source < target ? target : target - 1));
   return true;
 }

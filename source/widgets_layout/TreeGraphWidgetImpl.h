@@ -168,6 +168,8 @@ class TreeGraphWidgetImpl : public WidgetBase, public virtual TreeGraphWidgetInt
   void UpdateShownIfNeeded();
   void RebuildColumns();
   [[nodiscard]] Result<Int> ColumnIndex(const Id& column, const char* missing) const;
+  // The column whose header cell spans the position, else the column there in the rows.
+  [[nodiscard]] Result<Int> HeaderColumnHit(Vector2d globalPosition) const;
   [[nodiscard]] Result<void> BuildHeader();
   void ApplyHeaderFlags();
   std::vector<Float> ColumnOffsets() const;

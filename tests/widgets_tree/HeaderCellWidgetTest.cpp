@@ -5,6 +5,7 @@
 #include "host/ui/AppWindow.h"
 #include "host/ui/Canvas.h"
 #include "host/ui/EventDriver.h"
+#include "host/ui/ScreenPixelReader.h"
 #include "source/interfaces/CheckboxWidgetInterface.h"
 #include "source/interfaces/HeaderCellWidgetInterface.h"
 #include "source/interfaces/TableWidgetInterface.h"
@@ -282,6 +283,27 @@ TEST_F(HeaderCellDragTest, EscapeCancelsTheDragWithoutADrop) {
   EXPECT_EQ(Cursor(), SystemCursor::Normal());
   ASSERT_TRUE(driver.Release({100, 50}).IsOk());
   EXPECT_TRUE(target_->dropped_.empty());
+}
+
+TEST_F(HeaderCellDragTest, TheColumnsGhostFollowsThePointerWhileTheDragRuns) {
+  const Vector2d away{300, 5};  // beside the table, on the window's background
+  auto shownAt = [&](Vector2d p) {
+    Result<ColorA> pixel = ReadSurfacePixel(window_->GetHostCanvas()->GetOsWindow()->GetSurface(),
+                                            static_cast<Int>(p.x), static_cast<Int>(p.y));
+    EXPECT_TRUE(pixel.IsOk());
+    return pixel.IsOk() ? *pixel : ColorA{};
+  };
+  const ColorA background = shownAt(away);
+  EventDriver driver(*window_);
+  ASSERT_TRUE(*driver.Press(BodyOf(1)));
+  ASSERT_TRUE(driver.Drag(away).IsOk());
+  Update();
+  const ColorA ghost = shownAt(away);
+  EXPECT_NE(ghost, background) << "the ghost lies under the pointer";
+  EXPECT_EQ(shownAt({away.x - 60.0, away.y}), background) << "and is no wider than the column";
+  ASSERT_TRUE(driver.Release(away).IsOk());
+  Update();
+  EXPECT_EQ(shownAt(away), background) << "the ghost goes with the drag";
 }
 
 TEST_F(HeaderCellDragTest, AOneColumnTableStartsNoDrag) {

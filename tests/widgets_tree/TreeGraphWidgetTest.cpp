@@ -331,6 +331,35 @@ TEST_F(TreeGraphWidgetTest, OnlyTheRowsInViewGetWidgets) {
   EXPECT_EQ(text->GetText(), "Row " + std::to_string(firstShown));
 }
 
+TEST_F(TreeGraphWidgetTest, AHeaderDraggedAcrossTheColumnsMovesItsColumnOnceAtTheDrop) {
+  const Id idA("test.a"), idB("test.b");
+  BuildSmallTree();
+  ASSERT_TRUE(graph_->SetColumns({idA}, {idB}).IsOk());
+  ASSERT_TRUE(graph_->AddHeaderRow().IsOk());
+  graph_->SetAllowHeaderRearranging(true);
+  Show();
+  auto titleOf = [&](const Id& column) {
+    Result<TextWidgetRef> title = graph_->GetHeaderTextWidget(column);
+    EXPECT_TRUE(title.IsOk());
+    return title.IsOk() ? EventDriver::CenterOf(**title) : Vector2d{};
+  };
+  const Vector2d from = titleOf(idA), to = titleOf(idB);
+  EventDriver driver(*window_);
+  ASSERT_TRUE(*driver.Press(from));
+  ASSERT_TRUE(window_->GetAppWidget()->IsActionRunning());
+  // Over the tree column and on to the last one: passing over columns moves none of them.
+  for (const Vector2d& at : {titleOf(graph_->GetTreeColumnId()), Vector2d{(to.x + from.x) / 2.0, to.y}, to}) {
+    Result<bool> dragged = driver.Drag(at);
+    ASSERT_TRUE(dragged.IsOk()) << dragged.GetError().ToString();
+    EXPECT_EQ(graph_->GetLeftColumnIds(), std::vector<Id>{idA}) << "nothing moves before the drop";
+  }
+  Result<bool> released = driver.Release(to);
+  ASSERT_TRUE(released.IsOk()) << released.GetError().ToString();
+  EXPECT_FALSE(window_->GetAppWidget()->IsActionRunning());
+  EXPECT_TRUE(graph_->GetLeftColumnIds().empty());
+  EXPECT_EQ(graph_->GetRightColumnIds(), (std::vector<Id>{idB, idA})) << "the column lands behind the one dropped on";
+}
+
 TEST_F(TreeGraphWidgetTest, ATreeWithLinesAndAlternatingRowsLooksRight) {
   BuildSmallTree();
   graph_->SetAlternateBackgroundMode(true);
