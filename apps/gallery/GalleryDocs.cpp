@@ -43,8 +43,9 @@ const std::map<std::string, std::string>& Descriptions() {
       {"debug", "The diagnostic widgets: a ruler with a marker, the monitor table, an easter egg, a doodle "
                 "canvas painting with its paint action, a function-curve editor, an SVG draw area and an SVG "
                 "debugger that lists a document's elements."},
-      {"colour", "The colour family: colour fields and buttons, the HSV plane, RGB, HSV and hexadecimal "
-                 "editors, the colour table and the picker that combines them."},
+      {"colour", "The colour family: the HSV spectrum, RGB, HSV and hexadecimal editors, swatches in a "
+                 "colour table, a colour field and button, quick tabs, the colour widget and the picker "
+                 "with its eye dropper."},
       {"menus", "Menus: a menu bar with two levels of fly-outs, a cycle box of 1,000 entries with "
                 "separators, a popup menu on right-click and a message dialog for every button set."},
   };
