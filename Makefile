@@ -7,7 +7,7 @@ CMAKE_FLAGS ?=
 FUZZ_SEED   ?= 1
 FUZZ_EVENTS ?= 1000000
 
-.PHONY: deps configure build gallery test test-asan fuzz bench clean
+.PHONY: deps configure build gallery docs test test-asan fuzz bench clean
 
 deps:
 	@scripts/install-deps.sh
@@ -20,6 +20,11 @@ build: configure
 
 gallery: build
 	@$(BUILD_DIR)/apps/gallery/gallery $(ARGS)
+
+# docs/GALLERY.md and a screenshot per page, written by the gallery itself.
+docs: configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target gallery
+	@scripts/make-docs.sh $(BUILD_DIR)
 
 test: build
 	@ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)

@@ -1,7 +1,10 @@
 #include "apps/gallery/Gallery.h"
 
+#include <algorithm>
+
 #include "host/core/MainThreadQueue.h"
 #include "host/ui/EventDriver.h"
+#include "host/ui/EventKeys.h"
 #include "host/ui/WidgetBase.h"
 
 namespace zarvo::gallery {
@@ -49,12 +52,28 @@ Result<bool> Gallery::HandlePageKey(Int32 key) {
     ZV_TRY(handler());
     return true;
   }
-  return false;
+  const std::vector<GalleryPage>& pages = GetGalleryPages();
+  auto current = std::find_if(pages.begin(), pages.end(), [this](const GalleryPage& p) { return p.name == currentPage_; });
+  if (current == pages.end()) return false;
+  const size_t index = static_cast<size_t>(current - pages.begin());
+  size_t target = index;
+  if (key == KEY::PAGE_DOWN) target = (index + 1) % pages.size();
+  else if (key == KEY::PAGE_UP) target = (index + pages.size() - 1) % pages.size();
+  else if (key == KEY::HOME) target = 0;
+  else return false;
+  RequestPage(pages[target].name);
+  return true;
+}
+
+void Gallery::RequestPage(const std::string& name) {
+  log_.Add("page requested: " + name);
+  if (pageRequestHandler_) pageRequestHandler_(name);
 }
 
 Result<void> Gallery::ShowPage(const GalleryPage& page) {
   if (page_) page_->Remove();
   keyHandlers_.clear();
+  currentPage_ = page.name;
   ZV_TRY_ASSIGN(page_, page.build(*this));
   ZV_TRY(window_->GetAppWidget()->InsertChildLast(page_));
   // Keys reach the page when no widget of it has the focus.

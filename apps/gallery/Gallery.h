@@ -41,6 +41,8 @@ class Gallery {
   std::string ShotPath(const std::string& name) const { return shotFolder_ + "/" + shotPrefix_ + name + ".png"; }
 
   AppWindow& GetWindow() { return *window_; }
+  // The root of the page shown, null before the first.
+  const WidgetRef& GetPage() const { return page_; }
   GalleryLog& GetLog() { return log_; }
   // Logs the button's three observables under `label`.
   void ObserveButton(const ButtonWidgetRef& button, const std::string& label);
@@ -48,13 +50,22 @@ class Gallery {
   WidgetRef MakePageRoot();
   using KeyHandler = std::function<Result<void>()>;
   void SetKeyHandler(Int32 key, KeyHandler handler);
+  // The page's own handlers first; then PageDown, PageUp and Home ask for the next, the previous
+  // and the first page.
   [[nodiscard]] Result<bool> HandlePageKey(Int32 key);
+  // Asks for the page `name` to be shown. The request is logged; in a real window the handler
+  // the program set switches pages, headless nothing else happens.
+  using PageRequestHandler = std::function<void(const std::string& name)>;
+  void SetPageRequestHandler(PageRequestHandler handler) { pageRequestHandler_ = std::move(handler); }
+  void RequestPage(const std::string& name);
 
  private:
   Ref<AppWindow> window_;
   WidgetRef page_;
   GalleryLog log_;
   std::vector<std::pair<Int32, KeyHandler>> keyHandlers_;
+  PageRequestHandler pageRequestHandler_;
+  std::string currentPage_;
   std::string shotFolder_ = ".";
   std::string shotPrefix_;
 };

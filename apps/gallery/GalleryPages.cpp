@@ -216,6 +216,10 @@ Result<WidgetRef> BuildTextPage(Gallery& gallery) {
 
 }  // namespace
 
+Result<WidgetRef> BuildIndexPage(Gallery& gallery);
+extern const char* const kIndexPageScript;
+Result<WidgetRef> BuildDebugPage(Gallery& gallery);
+extern const char* const kDebugPageScript;
 Result<WidgetRef> BuildLayoutPage(Gallery& gallery);
 Result<WidgetRef> BuildTimePage(Gallery& gallery);
 extern const char* const kTimePageScript;
@@ -228,6 +232,7 @@ extern const char* const kMenusPageScript;
 
 const std::vector<GalleryPage>& GetGalleryPages() {
   static const std::vector<GalleryPage> pages = {
+      {"index", "Index", &BuildIndexPage, kIndexPageScript},
       {"buttons", "Buttons", &BuildButtonsPage,
        "# Click the first button, then press Enter on the focused button.\n"
        "0.0 move 40 30\n"
@@ -265,6 +270,7 @@ const std::vector<GalleryPage>& GetGalleryPages() {
       {"scroll", "Scroll", &BuildScrollPage, kScrollPageScript},
       {"time", "Time", &BuildTimePage, kTimePageScript},
       {"values", "Values", &BuildValuesPage, kValuesPageScript},
+      {"debug", "Diagnostics", &BuildDebugPage, kDebugPageScript},
       {"colour", "Colour", &BuildColourPage, kColourPageScript},
       {"menus", "Menus", &BuildMenusPage, kMenusPageScript},
   };
