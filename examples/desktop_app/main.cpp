@@ -1,11 +1,14 @@
-// A small application on the installed widget package: a window with a menu bar and a table of
-// number widgets. With a display it runs until the window closes; with --headless PNG it draws
-// the window into PNG and exits, which is how the project's tests run it.
+// A small application on the installed widget package: a window with a menu bar, a table of
+// number widgets and an about box. With a display it runs until the window closes; with
+// --headless PNG it draws the window into PNG, opens the about box, draws it beside (PNG with
+// "_about" before the extension), closes it and exits, which is how the project's tests run it.
+#include <filesystem>
 #include <iostream>
 #include <string>
 
 #include "host/core/ClassRegistry.h"
 #include "host/core/HostRegistrations.h"
+#include "host/core/MainThreadQueue.h"
 #include "host/ui/AppWindow.h"
 #include "host/ui/Application.h"
 #include "host/ui/Canvas.h"
@@ -13,6 +16,7 @@
 #include "source/ModuleUnits.h"
 #include "source/interfaces/CompoundSpinboxSliderWidgetInterface.h"
 #include "source/interfaces/FlexBoxWidgetInterface.h"
+#include "source/interfaces/MessageDialogInterface.h"
 #include "source/interfaces/MenuWidgetInterface.h"
 #include "source/interfaces/MenuWindowInterface.h"
 #include "source/interfaces/RootMenuItemInterface.h"
@@ -26,6 +30,8 @@ namespace {
 constexpr Float kWindowWidth = 480;
 constexpr Float kWindowHeight = 260;
 constexpr const char* kAxes[] = {"X", "Y", "Z"};
+constexpr char kAboutCommand[] = "example.about";
+constexpr char kAboutText[] = "Transform: three axes edited with number widgets.";
 
 template <class I>
 Result<Ref<I>> Make(const char* classId) {
@@ -58,11 +64,24 @@ Result<TableWidgetRef> MakeTransformTable() {
   return table;
 }
 
-// "File > Quit" closes the window; "Edit > Reset" prints, as a presenter would react.
+// The about box: a message dialog with one OK button, modal until it is answered or closed.
+Result<void> ShowAbout() {
+  DataDictionary settings;
+  settings.Set(Id(MessageDialogSettings::kMessage), String(kAboutText));
+  settings.Set(Id(MessageDialogSettings::kButtonType), static_cast<Int>(BUTTON_TYPE::OK));
+  settings.Set(Id(MessageDialogSettings::kIconType), static_cast<Int>(ICON_TYPE::ASTERISK));
+  ZV_TRY_ASSIGN(RESULT answer, ShowMessageDialog(settings));
+  std::cout << "about: " << (answer == RESULT::R_OKAY ? "OK" : "closed") << "\n";
+  return Ok();
+}
+
+// "File > Quit" closes the window; "Edit > Reset" prints, as a presenter would react;
+// "Help > About" shows the about box.
 Result<MenuWidgetRef> MakeMenuBar(const Ref<AppWindow>& window) {
   ZV_TRY_ASSIGN(RootMenuItemRef root, Make<RootMenuItemInterface>(kRootMenuItemClassId));
   ZV_TRY_ASSIGN(CommandMenuItemRef file, root->AddFolder("File"));
   ZV_TRY_ASSIGN(CommandMenuItemRef edit, root->AddFolder("Edit"));
+  ZV_TRY_ASSIGN(CommandMenuItemRef help, root->AddFolder("Help"));
   Ref<Command> quit = Command::Create(Id("example.quit"), "Quit", [](const DataDictionary&) -> Result<void> {
     Application::RequestQuit();
     return Ok();
@@ -71,10 +90,13 @@ Result<MenuWidgetRef> MakeMenuBar(const Ref<AppWindow>& window) {
     std::cout << "reset\n";
     return Ok();
   });
+  Ref<Command> about = Command::Create(Id(kAboutCommand), "About", [](const DataDictionary&) { return ShowAbout(); });
   window->AddCommand(quit);
   window->AddCommand(reset);
+  window->AddCommand(about);
   ZV_TRY(root->AddCommand(quit, file));
   ZV_TRY(root->AddCommand(reset, edit));
+  ZV_TRY(root->AddCommand(about, help));
 
   ZV_TRY_ASSIGN(MenuWidgetRef bar, Make<MenuWidgetInterface>(kMenuWidgetClassId));
   ZV_TRY(bar->CreateLayout());
@@ -106,6 +128,17 @@ Result<void> Run(bool headless, const std::string& pngPath) {
       ZV_TRY(window->Update());
       ZV_TRY(window->GetHostCanvas()->SaveScreenshot(pngPath));
       std::cout << "wrote " << pngPath << "\n";
+      // The about box runs modally: its picture is taken, and it is closed, from inside.
+      std::filesystem::path aboutPng(pngPath);
+      aboutPng.replace_filename(aboutPng.stem().string() + "_about" + aboutPng.extension().string());
+      GetMainThreadQueue().Enqueue([aboutPng] {
+        Ref<AppWindow> dialog = AppWindow::GetOpenWindows().back();
+        if (dialog->Update().IsOk() && dialog->GetHostCanvas()->SaveScreenshot(aboutPng.string()).IsOk()) {
+          std::cout << "wrote " << aboutPng.string() << "\n";
+        }
+        (void)dialog->RequestClose();
+      });
+      ZV_TRY(window->ExecuteCommand(Id(kAboutCommand), DataDictionary()));
     } else {
       ZV_TRY(Application::Run());
     }

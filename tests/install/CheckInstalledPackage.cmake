@@ -45,10 +45,13 @@ run("building the example" ${CMAKE_COMMAND} --build ${WORK_DIR}/build)
 
 # Run with the installed resources only: the variables point away from the source tree.
 set(resources ${prefix}/share/zarvo_widgets/resources)
-file(REMOVE ${WORK_DIR}/desktop_app.png)
+file(REMOVE ${WORK_DIR}/desktop_app.png ${WORK_DIR}/desktop_app_about.png)
 run("running the example" ${CMAKE_COMMAND} -E env RESOURCE_DIR=${resources} ZARVO_MODULES_DIR=${resources}/modules
     ${WORK_DIR}/build/desktop_app --headless ${WORK_DIR}/desktop_app.png)
-if(NOT EXISTS ${WORK_DIR}/desktop_app.png)
-  message(FATAL_ERROR "The example wrote no picture:\n${last_output}")
+if(NOT EXISTS ${WORK_DIR}/desktop_app.png OR NOT EXISTS ${WORK_DIR}/desktop_app_about.png)
+  message(FATAL_ERROR "The example did not draw its window and its about box:\n${last_output}")
+endif()
+if(NOT last_output MATCHES "about: closed")
+  message(FATAL_ERROR "The example's about box did not run to its end:\n${last_output}")
 endif()
 message(STATUS "${last_output}")
