@@ -225,6 +225,8 @@ Result<WidgetRef> BuildColourPage(Gallery& gallery);
 extern const char* const kColourPageScript;
 Result<WidgetRef> BuildMenusPage(Gallery& gallery);
 extern const char* const kMenusPageScript;
+Result<WidgetRef> BuildTreesPage(Gallery& gallery);
+extern const char* const kTreesPageScript;
 
 const std::vector<GalleryPage>& GetGalleryPages() {
   static const std::vector<GalleryPage> pages = {
@@ -267,6 +269,7 @@ const std::vector<GalleryPage>& GetGalleryPages() {
       {"values", "Values", &BuildValuesPage, kValuesPageScript},
       {"colour", "Colour", &BuildColourPage, kColourPageScript},
       {"menus", "Menus", &BuildMenusPage, kMenusPageScript},
+      {"trees", "Trees", &BuildTreesPage, kTreesPageScript},
   };
   return pages;
 }
