@@ -85,14 +85,7 @@ struct TreeTexts {
 
 String SizeText(Int n) { return std::to_string(4 + (n * 37) % 2000) + " KB"; }
 
-// The folders of the tree, kept so that their fold triangles can be heard.
-struct TreeFolders {
-  std::vector<TreeItemWidgetRef> items;
-  std::vector<std::string> names;
-};
-
-Result<TreeFolders> FillTree(const TreeGraphWidgetRef& graph, TreeTexts& texts) {
-  TreeFolders folders;
+Result<void> FillTree(const TreeGraphWidgetRef& graph, TreeTexts& texts) {
   const Int rows = kFolderCount * (2 + kSubfolderItems + kFolderItems);
   texts.names->Reserve(rows);
   texts.sizes->Reserve(rows);
@@ -102,11 +95,9 @@ Result<TreeFolders> FillTree(const TreeGraphWidgetRef& graph, TreeTexts& texts) 
   Int n = 0;
   for (Int f = 1; f <= kFolderCount; ++f) {
     ZV_TRY_ASSIGN(folder, graph->CreateTreeItemAfter(folder));
-    const std::string name = "Folder " + std::to_string(f);
-    texts.Append(name, "", "Folder");
+    texts.Append("Folder " + std::to_string(f), "", "Folder");
     ZV_TRY_ASSIGN(TreeItemWidgetRef sub, graph->CreateTreeItemAsFirstChildOf(folder));
-    const std::string subName = "Subfolder " + std::to_string(f) + ".1";
-    texts.Append(subName, "", "Folder");
+    texts.Append("Subfolder " + std::to_string(f) + ".1", "", "Folder");
     TreeItemWidgetRef previous;
     for (Int i = 1; i <= kSubfolderItems; ++i, ++n) {
       ZV_TRY_ASSIGN(previous, previous ? graph->CreateTreeItemAfter(previous) : graph->CreateTreeItemAsFirstChildOf(sub));
@@ -120,13 +111,8 @@ Result<TreeFolders> FillTree(const TreeGraphWidgetRef& graph, TreeTexts& texts) 
     // Closed, as a tree of this size would come up: only one folder shows its content.
     ZV_TRY(sub->SetOpen2(f == kOpenFolder));
     ZV_TRY(folder->SetOpen2(f == kOpenFolder));
-    folders.items.push_back(folder);
-    folders.names.push_back(name);
-    folders.items.push_back(sub);
-    folders.names.push_back(subName);
   }
-  ZV_TRY(graph->CheckTriangleAndVisibility());
-  return folders;
+  return graph->CheckTriangleAndVisibility();
 }
 
 // The header cell holding a column's title.
@@ -259,8 +245,7 @@ Result<TreeGraphWidgetRef> AddTree(Gallery& gallery, const WidgetRef& root, std:
   const Id kind("net.zarvo.gallery.trees.column.kind");
   ZV_TRY(graph->SetColumns({}, {size, kind}));
   auto texts = std::make_shared<TreeTexts>();
-  ZV_TRY_ASSIGN(TreeFolders folders, FillTree(graph, *texts));
-  (void)folders;
+  ZV_TRY(FillTree(graph, *texts));
   auto& impl = dynamic_cast<TreeGraphWidgetImpl&>(*graph);
   ZV_TRY(impl.SetColumnAdapter(graph->GetTreeColumnId(), texts->names));
   ZV_TRY(impl.SetColumnAdapter(size, texts->sizes));
