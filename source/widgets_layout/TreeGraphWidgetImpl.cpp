@@ -482,7 +482,19 @@ Float TreeGraphWidgetImpl::GetHeaderHeight() const {
 // ---- header row -----------------------------------------------------------------------------
 
 Result<void> TreeGraphWidgetImpl::BuildHeader() {
-  if (header_) header_->RemoveAllChildren();
+  // A column keeps its header cell (its title, its user's width) when the columns change.
+  std::unordered_map<Id, Ref<HierarchyObject>, IdHasher> kept;
+  {
+    size_t h = 0;
+    for (HierarchyObject* child = header_->GetFirstChild(); child && h < headerColumns_.size();
+         child = child->GetNext(), ++h) {
+      if (dynamic_cast<HeaderCellWidgetInterface*>(child)) kept.emplace(headerColumns_[h], Ref<HierarchyObject>(child));
+    }
+  }
+  // A table grows from the size it stores, not from its children: emptied by hand, it is
+  // told so, or a resize to the same grid would leave it without cells.
+  header_->RemoveAllChildren();
+  ZV_TRY(header_->Resize(0, 0));
   headerColumns_.clear();
   for (const Column& column : columns_) {
     if (column.visible) headerColumns_.push_back(column.id);
@@ -492,11 +504,17 @@ Result<void> TreeGraphWidgetImpl::BuildHeader() {
   // The table made plain cells; header cells take their places.
   std::vector<Ref<HierarchyObject>> plain;
   for (HierarchyObject* child = header_->GetFirstChild(); child; child = child->GetNext()) plain.emplace_back(child);
-  for (const Ref<HierarchyObject>& cell : plain) {
-    ZV_TRY_ASSIGN(HeaderCellWidgetRef headerCell, CreateObject<HeaderCellWidgetInterface>(headerClass));
-    ZV_TRY(headerCell->CreateLayout());
-    headerCell->SetBorderVisibility(true);
-    ZV_TRY(headerCell->InsertAfter(cell.Get()));
+  for (size_t h = 0; h < plain.size(); ++h) {
+    const Ref<HierarchyObject>& cell = plain[h];
+    auto found = kept.find(headerColumns_[h]);
+    if (found != kept.end()) {
+      ZV_TRY(found->second->InsertAfter(cell.Get()));
+    } else {
+      ZV_TRY_ASSIGN(HeaderCellWidgetRef headerCell, CreateObject<HeaderCellWidgetInterface>(headerClass));
+      ZV_TRY(headerCell->CreateLayout());
+      headerCell->SetBorderVisibility(true);
+      ZV_TRY(headerCell->InsertAfter(cell.Get()));
+    }
     cell->Remove();
   }
   ZV_TRY(header_->UpdateInternalCellMap());
@@ -524,6 +542,8 @@ Result<void> TreeGraphWidgetImpl::AddHeaderRow() {
   header_ = Ref<TableWidgetImpl>(dynamic_cast<TableWidgetImpl*>(table.Get()));
   if (!header_) return IllegalStateError(kNoHeaderCell);
   header_->SetName("TreeGraph header row");
+  // As wide as the graph, so that the tree column's header cell stretches with its column.
+  header_->SetTableMode(TABLE_MODE::ENLARGE, WIDGET_DIRECTION::HORIZONTAL);
   header_->SetLocalVisibility(headerVisible_);
   const Result<void> built = BuildHeader();
   if (!built.IsOk()) {
@@ -780,6 +800,10 @@ Result<void> TreeGraphWidgetImpl::LayoutPass1() {
       columns_[c].seenWidth = std::max(columns_[c].seenWidth, cell->GetMeasuredParentLocalSize().x);
     }
   }
+  Int treeIndex = 0;
+  if (!columnMap_.empty()) treeIndex = columnMap_[treeColumnId_];
+  // A tree column its user sized keeps that width: the view beyond the columns stays empty.
+  bool treeFixed = false;
   if (header_) {
     // A header cell its user resized (fixed) sets its column's width; the others are widened
     // to their column's.
@@ -788,12 +812,26 @@ Result<void> TreeGraphWidgetImpl::LayoutPass1() {
       Column& column = columns_[static_cast<size_t>(index)];
       Result<CellWidgetRef> cell = header_->GetCell(static_cast<Int>(h), 0);
       if (!cell.IsOk() || !*cell) continue;
-      WidgetInterface& headerCell = **cell;
-      if (headerCell.GetSizeMode(WIDGET_DIRECTION::HORIZONTAL) == WIDGET_SIZE::FIXED) {
+      CellWidgetInterface& headerCell = **cell;
+      const bool fixed = headerCell.GetSizeMode(WIDGET_DIRECTION::HORIZONTAL) == WIDGET_SIZE::FIXED;
+      // The tree column's header cell takes the stretch as its column does, through the
+      // header row's own enlarging (a header row as wide as the graph).
+      const CELL_STRETCH_MODE stretch = index == treeIndex && !fixed ? CELL_STRETCH_MODE::MAXIMUM
+                                                                     : CELL_STRETCH_MODE::MINIMUM;
+      if (headerCell.GetStretchMode(WIDGET_DIRECTION::HORIZONTAL) != stretch) {
+        headerCell.SetStretchMode(stretch, WIDGET_DIRECTION::HORIZONTAL);
+      }
+      if (fixed) {
         column.seenWidth = headerCell.GetParentLocalSize().x;
+        if (index == treeIndex) treeFixed = true;
         continue;
       }
-      column.seenWidth = std::max(column.seenWidth, headerCell.GetParentLocalSize().x);
+      // What the cell measured, not what it was given: a stretched header cell does not widen
+      // its column for good.
+      const auto* impl = dynamic_cast<const CellWidgetImpl*>(&headerCell);
+      const Float measured = impl && impl->HasMeasuredSize() ? impl->GetMeasuredParentLocalSize().x
+                                                             : headerCell.GetParentLocalSize().x;
+      column.seenWidth = std::max(column.seenWidth, measured);
       if (headerCell.GetMinSize(WIDGET_DIRECTION::HORIZONTAL).value != column.seenWidth) {
         headerCell.SetSizeMode(WIDGET_SIZE::MIN, WIDGET_DIRECTION::HORIZONTAL);
         headerCell.SetMinSize(CanvasUnitValue::Pix(column.seenWidth), WIDGET_DIRECTION::HORIZONTAL);
@@ -805,10 +843,9 @@ Result<void> TreeGraphWidgetImpl::LayoutPass1() {
   for (const Column& column : columns_) width += column.visible ? column.seenWidth : 0.0;
   // The tree column takes what the view has beyond the columns, so that rows span the view.
   const Float viewWidth = GetViewInLocal().right;
-  Int treeIndex = 0;
-  if (!columnMap_.empty()) treeIndex = columnMap_[treeColumnId_];
-  columns_[static_cast<size_t>(treeIndex)].stretch = std::max(0.0, viewWidth - width);
-  width += columns_[static_cast<size_t>(treeIndex)].stretch;
+  Column& treeColumn = columns_[static_cast<size_t>(treeIndex)];
+  treeColumn.stretch = treeFixed ? 0.0 : std::max(0.0, viewWidth - width);
+  width += treeColumn.stretch;
   const Float height = GetHeaderHeight() + static_cast<Float>(rows_.Shown().size()) * GetRowHeight();
   return SetLocalSize(width, height);
 }
