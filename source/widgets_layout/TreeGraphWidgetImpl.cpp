@@ -542,7 +542,7 @@ Result<void> TreeGraphWidgetImpl::AddHeaderRow() {
   header_ = Ref<TableWidgetImpl>(dynamic_cast<TableWidgetImpl*>(table.Get()));
   if (!header_) return IllegalStateError(kNoHeaderCell);
   header_->SetName("TreeGraph header row");
-  // As wide as the graph, so that the tree column's header cell stretches with its column.
+  // Sized to the graph's width, it widens the tree column's header cell with its column.
   header_->SetTableMode(TABLE_MODE::ENLARGE, WIDGET_DIRECTION::HORIZONTAL);
   header_->SetLocalVisibility(headerVisible_);
   const Result<void> built = BuildHeader();
@@ -854,7 +854,15 @@ Result<void> TreeGraphWidgetImpl::LayoutPass2() {
   const std::vector<Float> offsets = ColumnOffsets();
   const Float rowHeight = GetRowHeight();
   const Float top = GetHeaderHeight();
-  if (header_) header_->SetLocalPosition({0.0, 0.0});
+  if (header_) {
+    // The header row spans the graph, so that its enlarging gives the tree column's header
+    // cell the stretch its column has (the graph's parent may give its children no room, as
+    // a scroll area does).
+    header_->SetLocalPosition({0.0, 0.0});
+    const Vector2d headerSize = header_->GetLocalPixSize();
+    const Float width = GetLocalPixSize().x;
+    if (headerSize.x != width) ZV_TRY(SizeCell(*header_, width, headerSize.y));
+  }
   for (auto& [record, widgets] : live_) {
     const TreeRow& row = rows_.Get(record);
     const bool shown = row.shown >= 0;

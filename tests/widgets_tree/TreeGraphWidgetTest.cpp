@@ -427,6 +427,19 @@ TEST_F(TreeGraphHeaderTest, HeaderCellsAreAsWideAsTheirColumns) {
   ExpectHeadersOverTheirColumns();
 }
 
+TEST_F(TreeGraphHeaderTest, InAScrollAreaTheHeaderCellsStillSpanTheirColumns) {
+  graph_->Remove();
+  ScrollAreaWidgetRef area = test::NewObject<ScrollAreaWidgetInterface>(kScrollAreaWidgetClassId);
+  ASSERT_TRUE(area->CreateLayout().IsOk());
+  for (WIDGET_DIRECTION d : {WIDGET_DIRECTION::HORIZONTAL, WIDGET_DIRECTION::VERTICAL}) area->SetInheritParentSize(true, d);
+  ASSERT_TRUE(window_->GetAppWidget()->InsertChildLast(area).IsOk());
+  ASSERT_TRUE(area->SetWidgetToBeScrolled(graph_).IsOk());
+  Update();
+  const Rect view = (*area->GetContentCell())->GetGlobalFrame();
+  EXPECT_NEAR(HeaderFrame(kind_).right, view.right, 1e-6) << "the Name column takes the view beyond the columns";
+  ExpectHeadersOverTheirColumns();
+}
+
 TEST_F(TreeGraphHeaderTest, DraggingAHeaderBorderResizesItsColumn) {
   const Float sizeWidth = BodyFrame(size_).Width();
   const Float kindLeft = BodyFrame(kind_).left;
