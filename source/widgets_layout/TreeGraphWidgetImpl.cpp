@@ -790,6 +790,9 @@ Result<void> TreeGraphWidgetImpl::LayoutEnd() {
 
 Result<void> TreeGraphWidgetImpl::LayoutPass1() {
   UpdateShownIfNeeded();
+  Int treeIndex = 0;
+  if (!columnMap_.empty()) treeIndex = columnMap_[treeColumnId_];
+  const Float treeWidthBefore = columns_[static_cast<size_t>(treeIndex)].Width();
   // Columns are as wide as the widest cell they have shown so far: widths that only grow keep
   // the columns still while rows scroll through.
   for (const auto& [record, widgets] : live_) {
@@ -800,10 +803,11 @@ Result<void> TreeGraphWidgetImpl::LayoutPass1() {
       columns_[c].seenWidth = std::max(columns_[c].seenWidth, cell->GetMeasuredParentLocalSize().x);
     }
   }
-  Int treeIndex = 0;
-  if (!columnMap_.empty()) treeIndex = columnMap_[treeColumnId_];
   // A tree column its user sized keeps that width: the view beyond the columns stays empty.
   bool treeFixed = false;
+  // Once its user sized another column, the tree column no longer gives way to it (the
+  // dragged border stays under the pointer); it still grows to fill the view.
+  bool userSized = false;
   if (header_) {
     // A header cell its user resized (fixed) sets its column's width; the others are widened
     // to their column's.
@@ -824,6 +828,7 @@ Result<void> TreeGraphWidgetImpl::LayoutPass1() {
       if (fixed) {
         column.seenWidth = headerCell.GetParentLocalSize().x;
         if (index == treeIndex) treeFixed = true;
+        userSized = true;
         continue;
       }
       // What the cell measured, not what it was given: a stretched header cell does not widen
@@ -844,7 +849,8 @@ Result<void> TreeGraphWidgetImpl::LayoutPass1() {
   // The tree column takes what the view has beyond the columns, so that rows span the view.
   const Float viewWidth = GetViewInLocal().right;
   Column& treeColumn = columns_[static_cast<size_t>(treeIndex)];
-  treeColumn.stretch = treeFixed ? 0.0 : std::max(0.0, viewWidth - width);
+  const Float kept = userSized ? treeWidthBefore - treeColumn.seenWidth : 0.0;
+  treeColumn.stretch = treeFixed ? 0.0 : std::max({0.0, viewWidth - width, kept});
   width += treeColumn.stretch;
   const Float height = GetHeaderHeight() + static_cast<Float>(rows_.Shown().size()) * GetRowHeight();
   return SetLocalSize(width, height);

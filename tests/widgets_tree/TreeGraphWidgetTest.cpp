@@ -438,13 +438,22 @@ TEST_F(TreeGraphHeaderTest, InAScrollAreaTheHeaderCellsStillSpanTheirColumns) {
   const Rect view = (*area->GetContentCell())->GetGlobalFrame();
   EXPECT_NEAR(HeaderFrame(kind_).right, view.right, 1e-6) << "the Name column takes the view beyond the columns";
   ExpectHeadersOverTheirColumns();
+  const Rect size = HeaderFrame(size_);
+  const Float kindLeft = BodyFrame(kind_).left;
+  DragBy({size.right - 1.0, (size.top + size.bottom) / 2.0}, 30.0);
+  EXPECT_NEAR(HeaderFrame(size_).right, size.right + 30.0, 1e-6) << "the border follows the pointer";
+  EXPECT_NEAR(BodyFrame(kind_).left, kindLeft + 30.0, 1e-6);
+  ExpectHeadersOverTheirColumns();
 }
 
 TEST_F(TreeGraphHeaderTest, DraggingAHeaderBorderResizesItsColumn) {
   const Float sizeWidth = BodyFrame(size_).Width();
   const Float kindLeft = BodyFrame(kind_).left;
+  const Float nameWidth = BodyFrame(graph_->GetTreeColumnId()).Width();
   const Rect header = HeaderFrame(size_);
   DragBy({header.right - 1.0, (header.top + header.bottom) / 2.0}, 30.0);
+  EXPECT_NEAR(BodyFrame(graph_->GetTreeColumnId()).Width(), nameWidth, 1e-6) << "the Name column does not give way";
+  EXPECT_NEAR(HeaderFrame(size_).right, header.right + 30.0, 1e-6) << "the border follows the pointer";
   EXPECT_NEAR(BodyFrame(size_).Width(), sizeWidth + 30.0, 1e-6);
   EXPECT_NEAR(HeaderFrame(size_).Width(), sizeWidth + 30.0, 1e-6);
   EXPECT_NEAR(BodyFrame(kind_).left, kindLeft + 30.0, 1e-6) << "the columns after it move";
