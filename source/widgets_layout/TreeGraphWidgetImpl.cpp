@@ -597,10 +597,15 @@ Result<bool> TreeGraphWidgetImpl::HandleDragAndDrop(const DataDictionary& event)
   static const Id key(kHeaderCellDragAndDropKey);
   Result<Int> dragged = event.GetRequired<Int>(key);
   if (!dragged.IsOk() || !header_) return false;
-  ZV_TRY_ASSIGN(Vector2d position, EventReader(&event).GetPosition());
-  ZV_TRY_ASSIGN(Int target, GetColumnHit(position));
+  EventReader reader(&event);
+  ZV_TRY_ASSIGN(Vector2d position, reader.GetPosition());
+  Result<Int> hit = GetColumnHit(position);
   const Int from = *dragged;
-  if (from < 0 || from >= static_cast<Int>(headerColumns_.size())) return false;
+  if (!hit.IsOk() || from < 0 || from >= static_cast<Int>(headerColumns_.size())) return false;
+  const Int target = *hit;
+  // Entering and moving over the graph only ask whether it takes the column; the drop moves it.
+  ZV_TRY_ASSIGN(EVENT type, reader.GetType());
+  if (type != EVENT::DND_DROP) return true;
   ZV_TRY_ASSIGN(Int source, ColumnIndex(headerColumns_[static_cast<size_t>(from)], kColumnNotFound));
   if (source == target) return true;
   ZV_TRY(MoveColumns(source, source, source < target ? target : target - 1));

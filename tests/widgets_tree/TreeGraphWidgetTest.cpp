@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "host/ui/AppWindow.h"
@@ -399,21 +401,42 @@ class TreeGraphHeaderTest : public TreeGraphWidgetTest {
       EXPECT_NEAR(header.right, body.right, 1e-6) << Title(column);
     }
   }
-  // Press at `from`, drag by `dx` in two steps and release; the layout after each step runs.
+  // The columns' titles left to right, as their row cells stand.
+  std::string ColumnOrder() {
+    std::vector<std::pair<Float, std::string>> columns;
+    for (const Id& column : {graph_->GetTreeColumnId(), size_, kind_}) columns.emplace_back(BodyFrame(column).left, Title(column));
+    std::sort(columns.begin(), columns.end());
+    std::string order;
+    for (const auto& [left, title] : columns) order += (order.empty() ? "" : ", ") + title;
+    return order;
+  }
+  void NoteOrder() {
+    const std::string now = ColumnOrder();
+    if (now != lastOrder_) orders_.push_back(now);
+    lastOrder_ = now;
+  }
+  // Press at `from`, drag by `dx` in three steps and release; the layout after each step runs
+  // and every new column order is noted.
   void DragBy(Vector2d from, Float dx) {
+    lastOrder_ = ColumnOrder();
+    orders_.clear();
     EventDriver driver(*window_);
     Result<bool> pressed = driver.Press(from);
     ASSERT_TRUE(pressed.IsOk()) << pressed.GetError().ToString();
     ASSERT_TRUE(*pressed);
     ASSERT_TRUE(window_->GetAppWidget()->IsActionRunning());
-    for (Float step : {dx / 2.0, dx}) {
+    for (Float step : {dx / 3.0, dx * 2.0 / 3.0, dx}) {
       ASSERT_TRUE(driver.Drag({from.x + step, from.y}).IsOk());
       Update();
+      NoteOrder();
     }
     ASSERT_TRUE(driver.Release({from.x + dx, from.y}).IsOk());
     Update();
+    NoteOrder();
   }
 
+  std::vector<std::string> orders_;
+  std::string lastOrder_;
   const Id size_{"net.zarvo.test.treegraph.size"};
   const Id kind_{"net.zarvo.test.treegraph.kind"};
 };
@@ -481,10 +504,29 @@ TEST_F(TreeGraphHeaderTest, DraggingATitleMovesItsColumnAndKeepsEveryHeader) {
   DragBy({(title.left + title.right) / 2.0, (title.top + title.bottom) / 2.0},
          (kind.left + kind.right) / 2.0 - (title.left + title.right) / 2.0);
   EXPECT_LT(BodyFrame(kind_).left, BodyFrame(size_).left) << "Size now stands after Kind";
+  EXPECT_EQ(orders_, (std::vector<std::string>{"Name, Kind, Size"})) << "the drop alone moves the column, once";
   EXPECT_EQ(Title(graph_->GetTreeColumnId()), "Name");
   EXPECT_EQ(Title(size_), "Size");
   EXPECT_EQ(Title(kind_), "Kind");
   EXPECT_NEAR(HeaderFrame(size_).Width(), sizeWidth, 1e-6);
+  ExpectHeadersOverTheirColumns();
+}
+
+TEST_F(TreeGraphHeaderTest, OnlyTheDropOfAHeaderCellMovesItsColumn) {
+  const Rect kind = BodyFrame(kind_);
+  const auto send = [&](EVENT type) {
+    DataDictionary event;
+    event.Set(Id(kHeaderCellDragAndDropKey), Int{1});  // the Size header cell
+    event.Set(EventKeys::EventType(), static_cast<Int32>(type));
+    event.Set(EventKeys::Position(), Vector2d{(kind.left + kind.right) / 2.0, kind.top + 1.0});
+    Result<bool> taken = graph_->HandleDragAndDrop(event);
+    EXPECT_TRUE(taken.IsOk() && *taken);
+    Update();
+    return ColumnOrder();
+  };
+  EXPECT_EQ(send(EVENT::DND_ENTER), "Name, Size, Kind");
+  EXPECT_EQ(send(EVENT::DND_DRAG), "Name, Size, Kind") << "moving over a column only asks";
+  EXPECT_EQ(send(EVENT::DND_DROP), "Name, Kind, Size");
   ExpectHeadersOverTheirColumns();
 }
 
