@@ -229,6 +229,8 @@ Result<WidgetRef> BuildColourPage(Gallery& gallery);
 extern const char* const kColourPageScript;
 Result<WidgetRef> BuildMenusPage(Gallery& gallery);
 extern const char* const kMenusPageScript;
+Result<WidgetRef> BuildTreesPage(Gallery& gallery);
+extern const char* const kTreesPageScript;
 
 const std::vector<GalleryPage>& GetGalleryPages() {
   static const std::vector<GalleryPage> pages = {
@@ -273,6 +275,7 @@ const std::vector<GalleryPage>& GetGalleryPages() {
       {"debug", "Diagnostics", &BuildDebugPage, kDebugPageScript},
       {"colour", "Colour", &BuildColourPage, kColourPageScript},
       {"menus", "Menus", &BuildMenusPage, kMenusPageScript},
+      {"trees", "Trees", &BuildTreesPage, kTreesPageScript},
   };
   return pages;
 }

@@ -482,7 +482,17 @@ Float TreeGraphWidgetImpl::GetHeaderHeight() const {
 // ---- header row -----------------------------------------------------------------------------
 
 Result<void> TreeGraphWidgetImpl::BuildHeader() {
-  // A rebuilt row starts empty: the table counts its cells afresh, or it would make none.
+  // A column keeps its header cell (its title, its user's width) when the columns change.
+  std::unordered_map<Id, Ref<HierarchyObject>, IdHasher> kept;
+  {
+    size_t h = 0;
+    for (HierarchyObject* child = header_->GetFirstChild(); child && h < headerColumns_.size();
+         child = child->GetNext(), ++h) {
+      if (dynamic_cast<HeaderCellWidgetInterface*>(child)) kept.emplace(headerColumns_[h], Ref<HierarchyObject>(child));
+    }
+  }
+  // A table grows from the size it stores, not from its children: emptied by hand, it is
+  // told so, or a resize to the same grid would leave it without cells.
   header_->RemoveAllChildren();
   ZV_TRY(header_->Resize(0, 0));
   headerColumns_.clear();
@@ -494,11 +504,17 @@ Result<void> TreeGraphWidgetImpl::BuildHeader() {
   // The table made plain cells; header cells take their places.
   std::vector<Ref<HierarchyObject>> plain;
   for (HierarchyObject* child = header_->GetFirstChild(); child; child = child->GetNext()) plain.emplace_back(child);
-  for (const Ref<HierarchyObject>& cell : plain) {
-    ZV_TRY_ASSIGN(HeaderCellWidgetRef headerCell, CreateObject<HeaderCellWidgetInterface>(headerClass));
-    ZV_TRY(headerCell->CreateLayout());
-    headerCell->SetBorderVisibility(true);
-    ZV_TRY(headerCell->InsertAfter(cell.Get()));
+  for (size_t h = 0; h < plain.size(); ++h) {
+    const Ref<HierarchyObject>& cell = plain[h];
+    auto found = kept.find(headerColumns_[h]);
+    if (found != kept.end()) {
+      ZV_TRY(found->second->InsertAfter(cell.Get()));
+    } else {
+      ZV_TRY_ASSIGN(HeaderCellWidgetRef headerCell, CreateObject<HeaderCellWidgetInterface>(headerClass));
+      ZV_TRY(headerCell->CreateLayout());
+      headerCell->SetBorderVisibility(true);
+      ZV_TRY(headerCell->InsertAfter(cell.Get()));
+    }
     cell->Remove();
   }
   ZV_TRY(header_->UpdateInternalCellMap());
@@ -526,6 +542,8 @@ Result<void> TreeGraphWidgetImpl::AddHeaderRow() {
   header_ = Ref<TableWidgetImpl>(dynamic_cast<TableWidgetImpl*>(table.Get()));
   if (!header_) return IllegalStateError(kNoHeaderCell);
   header_->SetName("TreeGraph header row");
+  // Sized to the graph's width, it widens the tree column's header cell with its column.
+  header_->SetTableMode(TABLE_MODE::ENLARGE, WIDGET_DIRECTION::HORIZONTAL);
   header_->SetLocalVisibility(headerVisible_);
   const Result<void> built = BuildHeader();
   if (!built.IsOk()) {
@@ -592,18 +610,19 @@ Result<bool> TreeGraphWidgetImpl::HandleDragAndDrop(const DataDictionary& event)
   static const Id key(kHeaderCellDragAndDropKey);
   Result<Int> dragged = event.GetRequired<Int>(key);
   if (!dragged.IsOk() || !header_) return false;
-  ZV_TRY_ASSIGN(EVENT type, EventReader(&event).GetType());
+  EventReader reader(&event);
+  ZV_TRY_ASSIGN(EVENT type, reader.GetType());
   if (type == EVENT::DND_LEAVE) return true;
-  ZV_TRY_ASSIGN(Vector2d position, EventReader(&event).GetPosition());
+  ZV_TRY_ASSIGN(Vector2d position, reader.GetPosition());
   Result<Int> hit = HeaderColumnHit(position);
-  if (!hit.IsOk()) return false;  // beside the columns nothing would take it
-  const Int target = *hit;
   const Int from = *dragged;
-  if (from < 0 || from >= static_cast<Int>(headerColumns_.size())) return false;
+  if (!hit.IsOk() || from < 0 || from >= static_cast<Int>(headerColumns_.size())) return false;
+  const Int target = *hit;
+  // Entering and moving over the graph only ask whether it takes the column; the drop moves it:
+  // the move rebuilds the header row, which holds the cell being dragged.
+  if (type != EVENT::DND_DROP) return true;
   ZV_TRY_ASSIGN(Int source, ColumnIndex(headerColumns_[static_cast<size_t>(from)], kColumnNotFound));
-  // Only the drop moves it: the move rebuilds the header row, which holds the cell being dragged,
-  // and the dragged index would name another column after it.
-  if (type != EVENT::DND_DROP || source == target) return true;
+  if (source == target) return true;
   ZV_TRY(MoveColumns(source, source, source < target ? target : target - 1));
   return true;
 }
@@ -791,6 +810,9 @@ Result<void> TreeGraphWidgetImpl::LayoutEnd() {
 
 Result<void> TreeGraphWidgetImpl::LayoutPass1() {
   UpdateShownIfNeeded();
+  Int treeIndex = 0;
+  if (!columnMap_.empty()) treeIndex = columnMap_[treeColumnId_];
+  const Float treeWidthBefore = columns_[static_cast<size_t>(treeIndex)].Width();
   // Columns are as wide as the widest cell they have shown so far: widths that only grow keep
   // the columns still while rows scroll through.
   for (const auto& [record, widgets] : live_) {
@@ -801,6 +823,11 @@ Result<void> TreeGraphWidgetImpl::LayoutPass1() {
       columns_[c].seenWidth = std::max(columns_[c].seenWidth, cell->GetMeasuredParentLocalSize().x);
     }
   }
+  // A tree column its user sized keeps that width: the view beyond the columns stays empty.
+  bool treeFixed = false;
+  // Once its user sized another column, the tree column no longer gives way to it (the
+  // dragged border stays under the pointer); it still grows to fill the view.
+  bool userSized = false;
   if (header_) {
     // A header cell its user resized (fixed) sets its column's width; the others are widened
     // to their column's.
@@ -809,12 +836,27 @@ Result<void> TreeGraphWidgetImpl::LayoutPass1() {
       Column& column = columns_[static_cast<size_t>(index)];
       Result<CellWidgetRef> cell = header_->GetCell(static_cast<Int>(h), 0);
       if (!cell.IsOk() || !*cell) continue;
-      WidgetInterface& headerCell = **cell;
-      if (headerCell.GetSizeMode(WIDGET_DIRECTION::HORIZONTAL) == WIDGET_SIZE::FIXED) {
+      CellWidgetInterface& headerCell = **cell;
+      const bool fixed = headerCell.GetSizeMode(WIDGET_DIRECTION::HORIZONTAL) == WIDGET_SIZE::FIXED;
+      // The tree column's header cell takes the stretch as its column does, through the
+      // header row's own enlarging (a header row as wide as the graph).
+      const CELL_STRETCH_MODE stretch = index == treeIndex && !fixed ? CELL_STRETCH_MODE::MAXIMUM
+                                                                     : CELL_STRETCH_MODE::MINIMUM;
+      if (headerCell.GetStretchMode(WIDGET_DIRECTION::HORIZONTAL) != stretch) {
+        headerCell.SetStretchMode(stretch, WIDGET_DIRECTION::HORIZONTAL);
+      }
+      if (fixed) {
         column.seenWidth = headerCell.GetParentLocalSize().x;
+        if (index == treeIndex) treeFixed = true;
+        userSized = true;
         continue;
       }
-      column.seenWidth = std::max(column.seenWidth, headerCell.GetParentLocalSize().x);
+      // What the cell measured, not what it was given: a stretched header cell does not widen
+      // its column for good.
+      const auto* impl = dynamic_cast<const CellWidgetImpl*>(&headerCell);
+      const Float measured = impl && impl->HasMeasuredSize() ? impl->GetMeasuredParentLocalSize().x
+                                                             : headerCell.GetParentLocalSize().x;
+      column.seenWidth = std::max(column.seenWidth, measured);
       if (headerCell.GetMinSize(WIDGET_DIRECTION::HORIZONTAL).value != column.seenWidth) {
         headerCell.SetSizeMode(WIDGET_SIZE::MIN, WIDGET_DIRECTION::HORIZONTAL);
         headerCell.SetMinSize(CanvasUnitValue::Pix(column.seenWidth), WIDGET_DIRECTION::HORIZONTAL);
@@ -826,10 +868,10 @@ Result<void> TreeGraphWidgetImpl::LayoutPass1() {
   for (const Column& column : columns_) width += column.visible ? column.seenWidth : 0.0;
   // The tree column takes what the view has beyond the columns, so that rows span the view.
   const Float viewWidth = GetViewInLocal().right;
-  Int treeIndex = 0;
-  if (!columnMap_.empty()) treeIndex = columnMap_[treeColumnId_];
-  columns_[static_cast<size_t>(treeIndex)].stretch = std::max(0.0, viewWidth - width);
-  width += columns_[static_cast<size_t>(treeIndex)].stretch;
+  Column& treeColumn = columns_[static_cast<size_t>(treeIndex)];
+  const Float kept = userSized ? treeWidthBefore - treeColumn.seenWidth : 0.0;
+  treeColumn.stretch = treeFixed ? 0.0 : std::max({0.0, viewWidth - width, kept});
+  width += treeColumn.stretch;
   const Float height = GetHeaderHeight() + static_cast<Float>(rows_.Shown().size()) * GetRowHeight();
   return SetLocalSize(width, height);
 }
@@ -838,7 +880,15 @@ Result<void> TreeGraphWidgetImpl::LayoutPass2() {
   const std::vector<Float> offsets = ColumnOffsets();
   const Float rowHeight = GetRowHeight();
   const Float top = GetHeaderHeight();
-  if (header_) header_->SetLocalPosition({0.0, 0.0});
+  if (header_) {
+    // The header row spans the graph, so that its enlarging gives the tree column's header
+    // cell the stretch its column has (the graph's parent may give its children no room, as
+    // a scroll area does).
+    header_->SetLocalPosition({0.0, 0.0});
+    const Vector2d headerSize = header_->GetLocalPixSize();
+    const Float width = GetLocalPixSize().x;
+    if (headerSize.x != width) ZV_TRY(SizeCell(*header_, width, headerSize.y));
+  }
   for (auto& [record, widgets] : live_) {
     const TreeRow& row = rows_.Get(record);
     const bool shown = row.shown >= 0;

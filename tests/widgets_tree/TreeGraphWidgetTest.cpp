@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "host/ui/AppWindow.h"
 #include "host/ui/EventDriver.h"
 #include "host/ui/EventKeys.h"
+#include "source/interfaces/HeaderCellWidgetInterface.h"
 #include "source/interfaces/ScrollAreaWidgetInterface.h"
 #include "source/interfaces/TreeGraphWidgetInterface.h"
 #include "source/widgets_layout/TreeGraphWidgetImpl.h"
@@ -374,6 +377,186 @@ TEST_F(TreeGraphWidgetTest, ATreeWithLinesAndAlternatingRowsLooksRight) {
   ASSERT_TRUE(impl_->SetSelectedRow(RowOf(b_)).IsOk());
   Update();
   test::ExpectMatchesGolden(window_->GetHostCanvas()->GetOsWindow()->GetSurface(), "treegraph_lines");
+}
+
+// A graph with Name (the tree column), Size and Kind, and a header row whose borders resize
+// and whose titles move the columns, in a window wider than the columns need.
+class TreeGraphHeaderTest : public TreeGraphWidgetTest {
+ protected:
+  static constexpr Rect kWideWindow{0, 0, 480, 160};
+  void SetUp() override {
+    TreeGraphWidgetTest::SetUp();
+    window_ = test::MakeTestWindow(kWideWindow);
+    ASSERT_TRUE(window_);
+    BuildSmallTree();
+    ASSERT_TRUE(graph_->SetColumns({}, {size_, kind_}).IsOk());
+    ASSERT_TRUE(graph_->AddHeaderRow().IsOk());
+    for (const auto& [id, title] : {std::pair{graph_->GetTreeColumnId(), "Name"}, {size_, "Size"}, {kind_, "Kind"}}) {
+      Result<TextWidgetRef> text = graph_->GetHeaderTextWidget(id);
+      ASSERT_TRUE(text.IsOk()) << text.GetError().ToString();
+      (*text)->SetText(title);
+    }
+    graph_->SetAllowHeaderResizing(true);
+    graph_->SetAllowHeaderRearranging(true);
+    Show();
+  }
+  HeaderCellWidgetInterface* Header(const Id& column) {
+    Result<TextWidgetRef> title = graph_->GetHeaderTextWidget(column);
+    EXPECT_TRUE(title.IsOk());
+    if (!title.IsOk()) return nullptr;
+    for (WidgetInterface* up = (*title)->GetParentWidget(); up; up = up->GetParentWidget()) {
+      if (auto* cell = dynamic_cast<HeaderCellWidgetInterface*>(up)) return cell;
+    }
+    return nullptr;
+  }
+  Rect HeaderFrame(const Id& column) {
+    HeaderCellWidgetInterface* cell = Header(column);
+    return cell ? cell->GetGlobalFrame() : Rect();
+  }
+  Rect BodyFrame(const Id& column) {
+    Result<CellWidgetRef> cell = graph_->GetCellFromId(column, 0);
+    EXPECT_TRUE(cell.IsOk());
+    return cell.IsOk() ? (*cell)->GetGlobalFrame() : Rect();
+  }
+  std::string Title(const Id& column) {
+    Result<TextWidgetRef> title = graph_->GetHeaderTextWidget(column);
+    return title.IsOk() ? std::string((*title)->GetText()) : std::string("?");
+  }
+  void ExpectHeadersOverTheirColumns() {
+    for (const Id& column : {graph_->GetTreeColumnId(), size_, kind_}) {
+      const Rect header = HeaderFrame(column);
+      const Rect body = BodyFrame(column);
+      EXPECT_NEAR(header.left, body.left, 1e-6) << Title(column);
+      EXPECT_NEAR(header.right, body.right, 1e-6) << Title(column);
+    }
+  }
+  // The columns' titles left to right, as their row cells stand.
+  std::string ColumnOrder() {
+    std::vector<std::pair<Float, std::string>> columns;
+    for (const Id& column : {graph_->GetTreeColumnId(), size_, kind_}) columns.emplace_back(BodyFrame(column).left, Title(column));
+    std::sort(columns.begin(), columns.end());
+    std::string order;
+    for (const auto& [left, title] : columns) order += (order.empty() ? "" : ", ") + title;
+    return order;
+  }
+  void NoteOrder() {
+    const std::string now = ColumnOrder();
+    if (now != lastOrder_) orders_.push_back(now);
+    lastOrder_ = now;
+  }
+  // Press at `from`, drag by `dx` in three steps and release; the layout after each step runs
+  // and every new column order is noted.
+  void DragBy(Vector2d from, Float dx) {
+    lastOrder_ = ColumnOrder();
+    orders_.clear();
+    EventDriver driver(*window_);
+    Result<bool> pressed = driver.Press(from);
+    ASSERT_TRUE(pressed.IsOk()) << pressed.GetError().ToString();
+    ASSERT_TRUE(*pressed);
+    ASSERT_TRUE(window_->GetAppWidget()->IsActionRunning());
+    for (Float step : {dx / 3.0, dx * 2.0 / 3.0, dx}) {
+      ASSERT_TRUE(driver.Drag({from.x + step, from.y}).IsOk());
+      Update();
+      NoteOrder();
+    }
+    ASSERT_TRUE(driver.Release({from.x + dx, from.y}).IsOk());
+    Update();
+    NoteOrder();
+  }
+
+  std::vector<std::string> orders_;
+  std::string lastOrder_;
+  const Id size_{"net.zarvo.test.treegraph.size"};
+  const Id kind_{"net.zarvo.test.treegraph.kind"};
+};
+
+TEST_F(TreeGraphHeaderTest, HeaderCellsAreAsWideAsTheirColumns) {
+  Result<TextWidgetRef> title = graph_->GetHeaderTextWidget(graph_->GetTreeColumnId());
+  ASSERT_TRUE(title.IsOk());
+  EXPECT_GT(HeaderFrame(graph_->GetTreeColumnId()).Width(), 3.0 * (*title)->GetGlobalFrame().Width())
+      << "the Name column and its header take the view beyond the columns";
+  EXPECT_NEAR(HeaderFrame(kind_).right, kWideWindow.right, 1e-6);
+  ExpectHeadersOverTheirColumns();
+}
+
+TEST_F(TreeGraphHeaderTest, InAScrollAreaTheHeaderCellsStillSpanTheirColumns) {
+  graph_->Remove();
+  ScrollAreaWidgetRef area = test::NewObject<ScrollAreaWidgetInterface>(kScrollAreaWidgetClassId);
+  ASSERT_TRUE(area->CreateLayout().IsOk());
+  for (WIDGET_DIRECTION d : {WIDGET_DIRECTION::HORIZONTAL, WIDGET_DIRECTION::VERTICAL}) area->SetInheritParentSize(true, d);
+  ASSERT_TRUE(window_->GetAppWidget()->InsertChildLast(area).IsOk());
+  ASSERT_TRUE(area->SetWidgetToBeScrolled(graph_).IsOk());
+  Update();
+  const Rect view = (*area->GetContentCell())->GetGlobalFrame();
+  EXPECT_NEAR(HeaderFrame(kind_).right, view.right, 1e-6) << "the Name column takes the view beyond the columns";
+  ExpectHeadersOverTheirColumns();
+  const Rect size = HeaderFrame(size_);
+  const Float kindLeft = BodyFrame(kind_).left;
+  DragBy({size.right - 1.0, (size.top + size.bottom) / 2.0}, 30.0);
+  EXPECT_NEAR(HeaderFrame(size_).right, size.right + 30.0, 1e-6) << "the border follows the pointer";
+  EXPECT_NEAR(BodyFrame(kind_).left, kindLeft + 30.0, 1e-6);
+  ExpectHeadersOverTheirColumns();
+}
+
+TEST_F(TreeGraphHeaderTest, DraggingAHeaderBorderResizesItsColumn) {
+  const Float sizeWidth = BodyFrame(size_).Width();
+  const Float kindLeft = BodyFrame(kind_).left;
+  const Float nameWidth = BodyFrame(graph_->GetTreeColumnId()).Width();
+  const Rect header = HeaderFrame(size_);
+  DragBy({header.right - 1.0, (header.top + header.bottom) / 2.0}, 30.0);
+  EXPECT_NEAR(BodyFrame(graph_->GetTreeColumnId()).Width(), nameWidth, 1e-6) << "the Name column does not give way";
+  EXPECT_NEAR(HeaderFrame(size_).right, header.right + 30.0, 1e-6) << "the border follows the pointer";
+  EXPECT_NEAR(BodyFrame(size_).Width(), sizeWidth + 30.0, 1e-6);
+  EXPECT_NEAR(HeaderFrame(size_).Width(), sizeWidth + 30.0, 1e-6);
+  EXPECT_NEAR(BodyFrame(kind_).left, kindLeft + 30.0, 1e-6) << "the columns after it move";
+  EXPECT_EQ(Header(size_)->GetSizeMode(WIDGET_DIRECTION::HORIZONTAL), WIDGET_SIZE::FIXED);
+  ExpectHeadersOverTheirColumns();
+}
+
+TEST_F(TreeGraphHeaderTest, ANameColumnSizedByItsUserNoLongerStretches) {
+  const Rect name = HeaderFrame(graph_->GetTreeColumnId());
+  const Float width = BodyFrame(graph_->GetTreeColumnId()).Width();
+  DragBy({name.right - 1.0, (name.top + name.bottom) / 2.0}, -40.0);
+  EXPECT_NEAR(BodyFrame(graph_->GetTreeColumnId()).Width(), width - 40.0, 1e-6);
+  ExpectHeadersOverTheirColumns();
+}
+
+TEST_F(TreeGraphHeaderTest, DraggingATitleMovesItsColumnAndKeepsEveryHeader) {
+  const Rect size = HeaderFrame(size_);
+  // Size is resized first: its header cell, with that width, moves with the column.
+  DragBy({size.right - 1.0, (size.top + size.bottom) / 2.0}, 20.0);
+  const Float sizeWidth = HeaderFrame(size_).Width();
+  Result<TextWidgetRef> text = graph_->GetHeaderTextWidget(size_);
+  ASSERT_TRUE(text.IsOk());
+  const Rect title = (*text)->GetGlobalFrame();
+  const Rect kind = BodyFrame(kind_);
+  DragBy({(title.left + title.right) / 2.0, (title.top + title.bottom) / 2.0},
+         (kind.left + kind.right) / 2.0 - (title.left + title.right) / 2.0);
+  EXPECT_LT(BodyFrame(kind_).left, BodyFrame(size_).left) << "Size now stands after Kind";
+  EXPECT_EQ(orders_, (std::vector<std::string>{"Name, Kind, Size"})) << "the drop alone moves the column, once";
+  EXPECT_EQ(Title(graph_->GetTreeColumnId()), "Name");
+  EXPECT_EQ(Title(size_), "Size");
+  EXPECT_EQ(Title(kind_), "Kind");
+  EXPECT_NEAR(HeaderFrame(size_).Width(), sizeWidth, 1e-6);
+  ExpectHeadersOverTheirColumns();
+}
+
+TEST_F(TreeGraphHeaderTest, OnlyTheDropOfAHeaderCellMovesItsColumn) {
+  const Rect kind = BodyFrame(kind_);
+  const auto send = [&](EVENT type) {
+    DataDictionary event;
+    event.Set(Id(kHeaderCellDragAndDropKey), Int{1});  // the Size header cell
+    event.Set(EventKeys::EventType(), static_cast<Int32>(type));
+    event.Set(EventKeys::Position(), Vector2d{(kind.left + kind.right) / 2.0, kind.top + 1.0});
+    Result<bool> taken = graph_->HandleDragAndDrop(event);
+    EXPECT_TRUE(taken.IsOk() && *taken);
+    Update();
+    return ColumnOrder();
+  };
+  EXPECT_EQ(send(EVENT::DND_ENTER), "Name, Size, Kind");
+  EXPECT_EQ(send(EVENT::DND_DRAG), "Name, Size, Kind") << "moving over a column only asks";
+  EXPECT_EQ(send(EVENT::DND_DROP), "Name, Kind, Size");
+  ExpectHeadersOverTheirColumns();
 }
 
 }  // namespace
