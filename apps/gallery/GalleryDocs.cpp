@@ -48,6 +48,9 @@ const std::map<std::string, std::string>& Descriptions() {
                  "with its eye dropper."},
       {"menus", "Menus: a menu bar with two levels of fly-outs, a cycle box of 1,000 entries with "
                 "separators, a popup menu on right-click and a message dialog for every button set."},
+      {"trees", "Trees: a tree graph of 10,000 rows in 100 folders inside a scroll area, with a header whose "
+                "columns are resized and moved by dragging, fold widgets, and an area widget with a grid "
+                "that pans and zooms."},
   };
   return descriptions;
 }
