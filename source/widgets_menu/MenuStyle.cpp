@@ -22,6 +22,8 @@ const StyleKey<CanvasUnitValue> kMenuColumnPadding = StyleSheetService::Declare<
     "net.zarvo.mvp.stylesheet.menu.column_padding", CanvasUnitValue::Fon(4.0));
 const StyleKey<CanvasUnitValue> kMenuRowPadding = StyleSheetService::Declare<CanvasUnitValue>(
     "net.zarvo.mvp.stylesheet.menu.row_padding", CanvasUnitValue::Fon(2.0));
+const StyleKey<CanvasUnitValue> kMenuBarEntryPadding = StyleSheetService::Declare<CanvasUnitValue>(
+    "net.zarvo.mvp.stylesheet.menu.bar_entry_padding", CanvasUnitValue::Fon(3.0));
 const StyleKey<ColorA> kMenuWindowColor = StyleSheetService::Declare<ColorA>(
     "net.zarvo.mvp.stylesheet.menu.window_color", ColorA{106 * kByte, 106 * kByte, 106 * kByte, 1.0});
 

@@ -13,6 +13,8 @@ extern const StyleKey<CanvasUnitValue> kMenuSeparatorHeight;
 extern const StyleKey<CanvasUnitValue> kMenuIconSize;
 extern const StyleKey<CanvasUnitValue> kMenuColumnPadding;
 extern const StyleKey<CanvasUnitValue> kMenuRowPadding;
+// Space on either side of each entry of a menu bar, so that the entries read apart.
+extern const StyleKey<CanvasUnitValue> kMenuBarEntryPadding;
 // The background of a sub-menu window.
 extern const StyleKey<ColorA> kMenuWindowColor;
 

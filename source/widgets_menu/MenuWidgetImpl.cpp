@@ -92,10 +92,12 @@ Result<void> MenuWidgetImpl::BuildBar() {
   for (MenuItemRef child = FirstMenuChild(root_.Get()); child; child = NextMenuSibling(child.Get())) ++count;
   if (count == 0) return Ok();
   ZV_TRY(Resize(count, 1));
+  const CanvasUnitValue entryPadding = ReadStyle(*this, kMenuBarEntryPadding);
   Int x = 0;
   for (MenuItemRef child = FirstMenuChild(root_.Get()); child; child = NextMenuSibling(child.Get()), ++x) {
     ZV_TRY_ASSIGN(CellWidgetRef cell, GetCell(x, 0));
     cell->SetAlignment(ALIGNMENT_MODE::CENTER, WIDGET_DIRECTION::VERTICAL);
+    ZV_TRY(cell->SetHorizontalPadding(entryPadding));
     if (Cast<SeparatorMenuItemInterface>(child)) {
       ZV_TRY_ASSIGN(TextWidgetRef text, CreateObject<TextWidgetInterface>(Id(kTextWidgetClassId)));
       ZV_TRY(text->CreateLayout());
