@@ -62,6 +62,11 @@ String TickLabel(Float value, Float step) {
   return buffer;
 }
 
+namespace {
+// 2^53: up to here every integer is a double, and adding one reaches the next.
+constexpr Float kExactIntegerLimit = 9007199254740992.0;
+}  // namespace
+
 std::vector<ScaleTick> ScaleTicks(Float fromPixel, Float toPixel, Float start, Float pixelsPerUnit,
                                   Float majorStep) {
   std::vector<ScaleTick> ticks;
@@ -76,6 +81,9 @@ std::vector<ScaleTick> ScaleTicks(Float fromPixel, Float toPixel, Float start, F
   const Float first = std::ceil(fromValue / minorStep - kStepSlack);
   const Float last = std::floor(toValue / minorStep + kStepSlack);
   if (!(last - first < static_cast<Float>(kMaxScaleTicks))) return ticks;
+  // Beyond the integers a double holds exactly, consecutive tick numbers are the same number:
+  // at such a zoom there is no scale left to draw.
+  if (!(std::abs(first) < kExactIntegerLimit && std::abs(last) < kExactIntegerLimit)) return ticks;
   for (Float n = first; n <= last; n += 1.0) {
     const Float value = n * minorStep;
     const Float inMajors = n / static_cast<Float>(minors);

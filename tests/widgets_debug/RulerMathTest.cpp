@@ -60,6 +60,8 @@ TEST(RulerMathTest, TicksCoverThePixelSpanWithMajorsOnMultiplesOfTheStep) {
   EXPECT_TRUE(ScaleTicks(0.0, 100.0, 0.0, 0.0, 5.0).empty());
   EXPECT_TRUE(ScaleTicks(0.0, 100.0, 0.0, 10.0, 0.0).empty());
   EXPECT_TRUE(ScaleTicks(0.0, 1e12, 0.0, 10.0, 1e-6).empty()) << "bounded, not millions of ticks";
+  // Zoomed so far that tick numbers no longer differ by one: nothing, in bounded time.
+  EXPECT_TRUE(ScaleTicks(7.09e300, 7.09e300, 0.0, 7.09e298, 2e-297).empty());
 }
 
 TEST(RulerMathTest, ZoomKeepsTheAnchorAndTheViewStaysInTheRange) {
