@@ -1,6 +1,8 @@
 #include "source/widgets_time/CalendarMath.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace zarvo {
 
@@ -43,13 +45,19 @@ Int DayCellOffsetSeconds(Int row, Int column, Int currentRow, Int currentColumn)
 }
 
 UniversalDateTime OffsetDateTime(UniversalDateTime value, Int seconds) noexcept {
-  if (seconds < 0 && static_cast<UniversalDateTime>(-seconds) > value) return value;
-  return seconds < 0 ? value - static_cast<UniversalDateTime>(-seconds) : value + static_cast<UniversalDateTime>(seconds);
+  // The magnitude in unsigned arithmetic: negating the most negative Int overflows.
+  const UniversalDateTime magnitude =
+      seconds < 0 ? UniversalDateTime{0} - static_cast<UniversalDateTime>(seconds) : static_cast<UniversalDateTime>(seconds);
+  if (seconds < 0) return magnitude > value ? value : value - magnitude;
+  // No move past the last representable instant either.
+  return magnitude > std::numeric_limits<UniversalDateTime>::max() - value ? value : value + magnitude;
 }
 
 Int DragSeconds(Float pixels) noexcept {
   if (!(std::fabs(pixels) >= kDragThreshold)) return 0;
-  return static_cast<Int>(pixels * static_cast<Float>(kSecondsPerMinute));
+  // A drag of absurd length is clamped before the conversion, which is undefined out of range.
+  constexpr Float kLimit = 9.0e18;
+  return static_cast<Int>(std::clamp(pixels * static_cast<Float>(kSecondsPerMinute), -kLimit, kLimit));
 }
 
 ClockAngles ComputeClockAngles(const DateTimeFields& fields) noexcept {

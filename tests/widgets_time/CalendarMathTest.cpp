@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace zarvo {
 namespace {
 
@@ -41,6 +43,11 @@ TEST(CalendarMathTest, OffsetsClicksDragsAndHands) {
   EXPECT_EQ(OffsetDateTime(100, -86400), 100u) << "no move below 1970";
   EXPECT_EQ(OffsetDateTime(100, -100), 0u);
   EXPECT_EQ(OffsetDateTime(100, 60), 160u);
+  EXPECT_EQ(OffsetDateTime(100, std::numeric_limits<Int>::min()), 100u) << "the most negative offset";
+  EXPECT_EQ(OffsetDateTime(std::numeric_limits<UniversalDateTime>::max() - 5, 60),
+            std::numeric_limits<UniversalDateTime>::max() - 5) << "no move past the last instant";
+  EXPECT_EQ(DragSeconds(1e300), static_cast<Int>(9.0e18)) << "clamped, not converted out of range";
+  EXPECT_EQ(DragSeconds(-std::numeric_limits<Float>::infinity()), static_cast<Int>(-9.0e18));
   EXPECT_EQ(DragSeconds(0.05), 0);
   EXPECT_EQ(DragSeconds(2.0), 120);
   EXPECT_EQ(DragSeconds(-1.5), -90);
