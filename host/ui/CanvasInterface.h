@@ -132,4 +132,11 @@ class CanvasInterface : public virtual ObjectInterface {
   virtual Ref<CanvasEventObservable> ObservableEvent() = 0;
 };
 
+// The canvas's default font with the given baseline: what widgets that draw their own labels use.
+[[nodiscard]] inline Result<FontHandleRef> CreateDefaultFontHandle(CanvasInterface& canvas, FONTBASELINE baseline) {
+  FontDescription font = canvas.GetDefaultFont();
+  font.baseline = baseline;
+  return canvas.CreateFontHandle(font);
+}
+
 }  // namespace zarvo

@@ -198,9 +198,7 @@ Result<void> RulerWidgetImpl::CreateLayout() {
 Result<void> RulerWidgetImpl::LayoutBegin() {
   CanvasInterface* canvas = GetCanvas();
   if (!canvas) return Ok();
-  FontDescription font = canvas->GetDefaultFont();
-  font.baseline = FONTBASELINE::CENTER;
-  ZV_TRY_ASSIGN(labelFont_, canvas->CreateFontHandle(font));
+  ZV_TRY_ASSIGN(labelFont_, CreateDefaultFontHandle(*canvas, FONTBASELINE::CENTER));
   lineHeight_ = labelFont_->GetStringBoundingBox(kLineHeightSample).Height();
   labelWidth_ = labelFont_->GetStringBoundingBox(kLabelWidthSample).Width();
   return Ok();

@@ -101,9 +101,7 @@ Result<void> SVGDebugWidgetImpl::CreateLayout() {
 Result<void> SVGDebugWidgetImpl::LayoutBegin() {
   CanvasInterface* canvas = GetCanvas();
   if (!canvas) return Ok();
-  FontDescription font = canvas->GetDefaultFont();
-  font.baseline = FONTBASELINE::ASCENT;
-  ZV_TRY_ASSIGN(font_, canvas->CreateFontHandle(font));
+  ZV_TRY_ASSIGN(font_, CreateDefaultFontHandle(*canvas, FONTBASELINE::ASCENT));
   return Ok();
 }
 

@@ -49,9 +49,7 @@ Result<void> SVGDrawAreaWidgetImpl::LayoutBegin() {
   ZV_TRY(AreaWidgetImpl::LayoutBegin());
   CanvasInterface* canvas = GetCanvas();
   if (!canvas) return Ok();
-  FontDescription font = canvas->GetDefaultFont();
-  font.baseline = FONTBASELINE::ASCENT;
-  ZV_TRY_ASSIGN(font_, canvas->CreateFontHandle(font));
+  ZV_TRY_ASSIGN(font_, CreateDefaultFontHandle(*canvas, FONTBASELINE::ASCENT));
   return Ok();
 }
 

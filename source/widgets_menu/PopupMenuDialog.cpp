@@ -83,12 +83,14 @@ Result<Bool> RunPopupMenuDialog(AppWindowInterface& owner, const DataDictionary&
   const Ref<AppWindow> popup = dynamic_cast<MenuWindowImpl&>(*window).GetPopupWindow();
   // The top menu has no parent to hand Escape to: it ends the dialog.
   popup->GetCanvas()->ObservableEvent()->AddObserver(
-      [choice](CanvasInterface*, const DataDictionary& event) -> Result<void> {
+      // Weak: the choice holds the window whose canvas keeps this observer.
+      [weak = WeakRef<PopupMenuChoice>(choice.Get())](CanvasInterface*, const DataDictionary& event) -> Result<void> {
         EventReader reader(&event);
-        if (reader.GetType().ValueOr(EVENT::MOUSE_MOVE) == EVENT::KEYBOARD_KEY_DOWN &&
-            reader.GetKey().ValueOr(0) == KEY::ESCAPE) {
-          choice->EndSession();
+        if (reader.GetType().ValueOr(EVENT::MOUSE_MOVE) != EVENT::KEYBOARD_KEY_DOWN ||
+            reader.GetKey().ValueOr(0) != KEY::ESCAPE) {
+          return Ok();
         }
+        if (Ref<PopupMenuChoice> choice = weak.Lock()) choice->EndSession();
         return Ok();
       });
   const Result<void> session = popup->GetHostCanvas()->GetOsWindow()->PerformModalDialogSession();

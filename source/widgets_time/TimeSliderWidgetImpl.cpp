@@ -113,9 +113,7 @@ Result<void> TimeSliderWidgetImpl::CreateLayout() {
 Result<void> TimeSliderWidgetImpl::LayoutBegin() {
   CanvasInterface* canvas = GetCanvas();
   if (!canvas) return Ok();
-  FontDescription font = canvas->GetDefaultFont();
-  font.baseline = FONTBASELINE::CENTER;
-  ZV_TRY_ASSIGN(labelFont_, canvas->CreateFontHandle(font));
+  ZV_TRY_ASSIGN(labelFont_, CreateDefaultFontHandle(*canvas, FONTBASELINE::CENTER));
   lineHeight_ = labelFont_->GetStringBoundingBox(kLineHeightSample).Height();
   labelWidth_ = labelFont_->GetStringBoundingBox(kLabelWidthSample).Width();
   return Ok();

@@ -30,12 +30,7 @@ namespace {
 
 const Rect kWindowFrame{120, 120, 520, 400};
 
-template <class I>
-Ref<I> ChildOfCell(const TableWidgetInterface& table, Int x, Int y) {
-  Result<CellWidgetRef> cell = table.GetCell(x, y);
-  if (!cell.IsOk() || !*cell) return Ref<I>();
-  return Cast<I>(WidgetRef((*cell)->GetFirstChildWidget()));
-}
+using test::ChildOfCell;
 
 // The pixel at a widget's middle: the pointer reports whole pixels.
 Vector2d CentreOf(const WidgetInterface& widget) {

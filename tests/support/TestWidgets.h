@@ -4,6 +4,7 @@
 #include "host/core/ClassRegistry.h"
 #include "host/ui/AppWindow.h"
 #include "source/interfaces/ButtonWidgetInterface.h"
+#include "source/interfaces/TableWidgetInterface.h"
 
 namespace zarvo::test {
 
@@ -40,6 +41,14 @@ inline ButtonWidgetRef AddTestButton(AppWindow& window, const Rect& frame) {
   EXPECT_TRUE(button->SetLocalSize(frame.Width(), frame.Height()).IsOk());
   EXPECT_TRUE(window.Update().IsOk());
   return button;
+}
+
+// The first widget in cell (x, y) of a table, as interface I; empty when there is none.
+template <class I>
+Ref<I> ChildOfCell(const TableWidgetInterface& table, Int x, Int y) {
+  Result<CellWidgetRef> cell = table.GetCell(x, y);
+  if (!cell.IsOk() || !*cell) return Ref<I>();
+  return Cast<I>(WidgetRef((*cell)->GetFirstChildWidget()));
 }
 
 }  // namespace zarvo::test

@@ -23,12 +23,7 @@
 namespace zarvo {
 namespace {
 
-template <class I>
-Ref<I> ChildOfCell(const TableWidgetInterface& table, Int x, Int y) {
-  Result<CellWidgetRef> cell = table.GetCell(x, y);
-  if (!cell.IsOk() || !*cell) return Ref<I>();
-  return Cast<I>(WidgetRef((*cell)->GetFirstChildWidget()));
-}
+using test::ChildOfCell;
 
 // Sub-menus through the host's popup-menu dialog ("g_mvp_menu" false): a modal popup whose
 // choice the menu runs through its command window.
