@@ -9,6 +9,7 @@
 #include <numbers>
 
 #include "host/gfx/Image.h"
+#include "host/ui/DeviceRange.h"
 #include "host/ui/FontCache.h"
 #include "host/ui/FontHandle.h"
 
@@ -144,11 +145,7 @@ void Painter::Restore() {
 void Painter::PushClipRect(const Rect& rect) {
   Push(EntryKind::kClip);
   cairo_new_path(cr_);
-  if (degenerate_) {
-    AppendRect(cr_, {});
-  } else {
-    AppendRect(cr_, rect);
-  }
+  TraceRect(degenerate_ ? std::nullopt : PlaceRect(rect, {}, transform_));
   cairo_clip(cr_);
 }
 
@@ -159,19 +156,14 @@ void Painter::PushClipRoundedRect(const Rect& rect, const CornerRadii& radii) {
   }
   Push(EntryKind::kClip);
   cairo_new_path(cr_);
-  if (degenerate_ || rect.IsEmpty()) {
-    AppendRect(cr_, {});
-  } else {
-    CairoSink sink(cr_);
-    TraceRoundedRect(rect, radii, sink);
-  }
+  TraceRect(degenerate_ ? std::nullopt : PlaceRect(rect, radii, transform_));
   cairo_clip(cr_);
 }
 
 void Painter::PushClipPath(const Path& path) {
   Push(EntryKind::kClip);
   cairo_new_path(cr_);
-  if (degenerate_ || path.IsEmpty()) {
+  if (degenerate_ || path.IsEmpty() || !WithinDeviceRange(path.GetPoints(), transform_)) {
     AppendRect(cr_, {});
   } else {
     AppendPath(path, true);
@@ -200,7 +192,7 @@ void Painter::PushOpacity(Float opacity, const Rect* bounds) {
     if (bounds) {
       // The group's surface covers the clip: clipping first keeps it the size of the bounds.
       cairo_new_path(cr_);
-      AppendRect(cr_, degenerate_ ? Rect{} : *bounds);
+      TraceRect(degenerate_ ? std::nullopt : PlaceRect(*bounds, {}, transform_));
       cairo_clip(cr_);
     }
     cairo_push_group(cr_);
@@ -269,17 +261,53 @@ void Painter::FillAndStroke(const PaintStyle& style) {
   }
 }
 
+void Painter::TraceRect(const std::optional<PlacedRect>& placed) {
+  if (!placed) {
+    AppendRect(cr_, {});
+    return;
+  }
+  // cairo keeps a path in device space as it is traced, so the transform can come back at once.
+  if (placed->inDevice) cairo_identity_matrix(cr_);
+  if (placed->radii.IsZero()) {
+    AppendRect(cr_, placed->rect);
+  } else {
+    CairoSink sink(cr_);
+    TraceRoundedRect(placed->rect, placed->radii, sink);
+  }
+  if (placed->inDevice) ApplyTransform();
+}
+
+bool Painter::TraceSegment(Vector2d from, Vector2d to) {
+  const Vector2d points[] = {from, to};
+  if (WithinDeviceRange(points, transform_)) {
+    cairo_move_to(cr_, from.x, from.y);
+    cairo_line_to(cr_, to.x, to.y);
+    return true;
+  }
+  Vector2d a = transform_.TransformPoint(from);
+  Vector2d b = transform_.TransformPoint(to);
+  if (!CutSegmentToDeviceBox(a, b)) return false;
+  cairo_identity_matrix(cr_);
+  cairo_move_to(cr_, a.x, a.y);
+  cairo_line_to(cr_, b.x, b.y);
+  ApplyTransform();
+  return true;
+}
+
 void Painter::StrokePath(const ColorA& color, Float width) {
   SetColor(color);
-  cairo_set_line_width(cr_, width);
+  // A pen wider than the device box covers it whole; wider still, the stroker's offsets wrap.
+  cairo_set_line_width(cr_, std::min(width, kDeviceLimit / MaxStretch(transform_)));
   cairo_stroke(cr_);
 }
 
 void Painter::Clear(const Rect& rect, const ColorA& color) {
-  if (!CanDraw() || rect.IsEmpty()) return;
+  if (!CanDraw()) return;
+  const std::optional<PlacedRect> placed = PlaceRect(rect, {}, transform_);
+  if (!placed) return;
   cairo_set_operator(cr_, CAIRO_OPERATOR_SOURCE);
   SetColor(color);
-  AppendRect(cr_, rect);
+  TraceRect(placed);
   cairo_fill(cr_);
   cairo_set_operator(cr_, CAIRO_OPERATOR_OVER);
 }
@@ -295,14 +323,13 @@ void Painter::FillSurface(const ColorA& color) {
 }
 
 void Painter::DrawLine(Vector2d from, Vector2d to, const ColorA& color, Float width) {
-  if (!CanDraw() || !(width > 0.0) || !(color.a > 0.0)) return;
-  cairo_move_to(cr_, from.x, from.y);
-  cairo_line_to(cr_, to.x, to.y);
+  if (!CanDraw() || !(width > 0.0) || !(color.a > 0.0) || !TraceSegment(from, to)) return;
   StrokePath(color, width);
 }
 
 void Painter::DrawBezier(const CubicBezier& curve, const ColorA& color, Float width) {
-  if (!CanDraw() || !(width > 0.0) || !(color.a > 0.0)) return;
+  const Vector2d points[] = {curve.p0, curve.c1, curve.c2, curve.p1};
+  if (!CanDraw() || !(width > 0.0) || !(color.a > 0.0) || !WithinDeviceRange(points, transform_)) return;
   cairo_move_to(cr_, curve.p0.x, curve.p0.y);
   cairo_curve_to(cr_, curve.c1.x, curve.c1.y, curve.c2.x, curve.c2.y, curve.p1.x, curve.p1.y);
   StrokePath(color, width);
@@ -310,15 +337,15 @@ void Painter::DrawBezier(const CubicBezier& curve, const ColorA& color, Float wi
 
 void Painter::DrawRectangle(const Rect& rect, const PaintStyle& style, const CornerRadii& radii) {
   if (!CanDraw() || rect.IsEmpty() || (!style.HasFill() && !style.HasStroke())) return;
-  if (radii.IsZero()) {
-    cairo_rectangle(cr_, rect.left, rect.top, rect.Width(), rect.Height());
+  const std::optional<PlacedRect> placed = PlaceRect(rect, radii.FittedTo(rect), transform_);
+  if (!placed) return;
+  if (placed->radii.IsZero()) {
+    TraceRect(placed);
     FillAndStroke(style);
     return;
   }
-  const CornerRadii fitted = radii.FittedTo(rect);
-  CairoSink sink(cr_);
   if (style.HasFill()) {
-    TraceRoundedRect(rect, fitted, sink);
+    TraceRect(placed);
     SetColor(style.fill);
     cairo_fill(cr_);
   }
@@ -326,18 +353,24 @@ void Painter::DrawRectangle(const Rect& rect, const PaintStyle& style, const Cor
   // The outline of a rounded rectangle is the ring between the rectangle grown and shrunk by
   // half the width, with radii grown and shrunk alike (offset arcs stay arcs). Filling that
   // ring is several times faster than cairo's stroker on curves, and borders are everywhere.
-  const Float half = 0.5 * style.strokeWidth;
+  // A ring wider than the device box would only cover it, and could wrap on the device.
+  const Float stretch = placed->inDevice ? 1.0 : MaxStretch(transform_);
+  const Float half = std::min(0.5 * style.strokeWidth * placed->penScale, kDeviceLimit / stretch);
   auto offset = [half](Vector2d r, Float sign) {
     if (r.x <= 0.0 || r.y <= 0.0) return Vector2d{};
     return Vector2d{std::max(r.x + sign * half, 0.0), std::max(r.y + sign * half, 0.0)};
   };
+  const CornerRadii& fitted = placed->radii;
   const CornerRadii outer{offset(fitted.topLeft, 1), offset(fitted.topRight, 1), offset(fitted.bottomRight, 1),
                           offset(fitted.bottomLeft, 1)};
   const CornerRadii inner{offset(fitted.topLeft, -1), offset(fitted.topRight, -1), offset(fitted.bottomRight, -1),
                           offset(fitted.bottomLeft, -1)};
-  TraceRoundedRect(rect.Inflate(half), outer, sink);
-  const Rect innerRect = rect.Inflate(-half);
+  if (placed->inDevice) cairo_identity_matrix(cr_);
+  CairoSink sink(cr_);
+  TraceRoundedRect(placed->rect.Inflate(half), outer, sink);
+  const Rect innerRect = placed->rect.Inflate(-half);
   if (!innerRect.IsEmpty()) TraceRoundedRect(innerRect, inner, sink);
+  if (placed->inDevice) ApplyTransform();
   cairo_set_fill_rule(cr_, CAIRO_FILL_RULE_EVEN_ODD);
   SetColor(style.stroke);
   cairo_fill(cr_);
@@ -370,6 +403,7 @@ void Painter::DrawCircle(Vector2d center, Float radius, const PaintStyle& style)
 
 void Painter::DrawPath(const Path& path, const PaintStyle& style) {
   if (!CanDraw() || path.IsEmpty() || (!style.HasFill() && !style.HasStroke())) return;
+  if (!WithinDeviceRange(path.GetPoints(), transform_)) return;
   AppendPath(path, false);
   FillAndStroke(style);
 }
@@ -377,14 +411,16 @@ void Painter::DrawPath(const Path& path, const PaintStyle& style) {
 void Painter::DrawShape(const Path& path, const ColorA& fill, const ColorA& outline, Float outlineWidth) {
   const PaintStyle style{fill, outline, outlineWidth};
   if (!CanDraw() || path.IsEmpty() || (!style.HasFill() && !style.HasStroke())) return;
+  if (!WithinDeviceRange(path.GetPoints(), transform_)) return;
   AppendPath(path, true);
   FillAndStroke(style);
 }
 
 void Painter::DrawText(std::string_view text, const FontHandle& font, Vector2d position, const ColorA& color) {
   if (!CanDraw() || text.empty() || !(color.a > 0.0) || font.GetPixelSize() < kMinDrawableFontSize) return;
+  // A line of text starting beyond the device box cannot reach the surface.
+  if (!WithinDeviceRange(std::span(&position, 1), transform_)) return;
   const Vector2d origin = transform_.TransformPoint(position);
-  if (!IsFinite(origin)) return;
   const TextLayout layout = FontCache::Get().GetLayout(font, text);
   const FONTBASELINE baseline = font.GetDescription().baseline;
   // DEFAULT pins the line box's top exactly, even when a fallback font makes the line taller.
@@ -401,6 +437,8 @@ void Painter::DrawText(std::string_view text, const FontHandle& font, Vector2d p
 
 void Painter::DrawImage(const Image& image, const Rect& destination, Float opacity) {
   if (!CanDraw() || destination.IsEmpty() || !(opacity > 0.0)) return;
+  const std::optional<PlacedRect> placed = PlaceRect(destination, {}, transform_);
+  if (!placed) return;
   cairo_surface_t* surface = image.GetCairoSurface();
   if (!surface) return;
   cairo_set_source_surface(cr_, surface, 0.0, 0.0);
@@ -414,7 +452,7 @@ void Painter::DrawImage(const Image& image, const Rect& destination, Float opaci
   cairo_pattern_set_filter(pattern, CAIRO_FILTER_GOOD);
   // Padding instead of transparency beyond the edge keeps a scaled image's border sharp.
   cairo_pattern_set_extend(pattern, CAIRO_EXTEND_PAD);
-  cairo_rectangle(cr_, destination.left, destination.top, destination.Width(), destination.Height());
+  TraceRect(placed);
   if (opacity >= 1.0) {
     cairo_fill(cr_);
   } else {
@@ -433,11 +471,9 @@ void Painter::DrawWire(Vector2d from, Vector2d to, const ColorA& color, Float wi
 
 void Painter::DrawCross(const Rect& rect, const ColorA& color, Float width) {
   if (!CanDraw() || !(width > 0.0) || !(color.a > 0.0)) return;
-  cairo_move_to(cr_, rect.left, rect.top);
-  cairo_line_to(cr_, rect.right, rect.bottom);
-  cairo_move_to(cr_, rect.right, rect.top);
-  cairo_line_to(cr_, rect.left, rect.bottom);
-  StrokePath(color, width);
+  // One stroke for both diagonals, so that a translucent cross is not darker where they meet.
+  const bool traced = TraceSegment({rect.left, rect.top}, {rect.right, rect.bottom});
+  if (TraceSegment({rect.right, rect.top}, {rect.left, rect.bottom}) || traced) StrokePath(color, width);
 }
 
 }  // namespace zarvo

@@ -1,11 +1,13 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string_view>
 #include <vector>
 
 #include "host/core/Geometry.h"
 #include "host/core/Result.h"
 #include "host/core/Types.h"
+#include "host/ui/DeviceRange.h"
 #include "host/ui/HitTests.h"
 
 typedef struct _cairo cairo_t;
@@ -132,6 +134,10 @@ class Painter {
   void AppendPath(const Path& path, bool closeSubpaths);
   void FillAndStroke(const PaintStyle& style);
   void StrokePath(const ColorA& color, Float width);
+  // Trace a figure for the next fill, clip or stroke, cut to the device box (DeviceRange.h).
+  // Nothing placed traces an empty rectangle, so that a clip holds nothing; false: no segment.
+  void TraceRect(const std::optional<PlacedRect>& placed);
+  [[nodiscard]] bool TraceSegment(Vector2d from, Vector2d to);
 
   cairo_surface_t* target_ = nullptr;
   cairo_t* cr_ = nullptr;

@@ -185,6 +185,46 @@ TEST(PainterTest, HugelyScaledCirclesDrawInBoundedTimeAndStillCover) {
   EXPECT_EQ(s.Pixel(10, 10), kRedPixel) << "an infinite circle draws nothing";
 }
 
+TEST(PainterTest, GeometryFarBeyondTheDeviceIsCutNotWrapped) {
+  // Found by the event fuzzer: a clip pushed under a translation of -1e300 corrupted the
+  // context, and the next rounded fill crashed inside the rasteriser.
+  Surface s(64, 32);
+  Painter& p = s.Paint();
+  p.SetTransform(Matrix2d::Translation(-1e300, 0));
+  p.PushClipRect({0, 0, 85, 16});
+  p.SetTransform({});
+  p.PushClipRect({0, 0, 64, 32});
+  p.DrawRectangle({0, 0, 60, 16}, PaintStyle::Filled(kRed), CornerRadii::Uniform(1.77));
+  p.PopClip();
+  p.PopClip();
+  EXPECT_FALSE(s.InkBounds().has_value()) << "the far clip holds nothing";
+  EXPECT_EQ(p.GetStackDepth(), 0u);
+  p.SetTransform({});
+
+  // Huge figures that cross the surface still cover what they cross.
+  constexpr Float kFar = 1e300;
+  p.PushClipRect({-kFar, -kFar, kFar, kFar});
+  p.DrawRectangle({-kFar, 4, kFar, 8}, PaintStyle::Filled(kRed));
+  p.DrawRectangle({-kFar, 12, kFar, 16}, PaintStyle::Filled(kRed), CornerRadii::Uniform(1e6));
+  p.DrawLine({-kFar, 20}, {kFar, 20}, kRed, 2);
+  p.DrawLine({32, -kFar}, {32, kFar}, kBlue, 2);
+  p.PopClip();
+  EXPECT_EQ(s.Pixel(5, 6), kRedPixel);
+  EXPECT_EQ(s.Pixel(60, 14), kRedPixel);
+  EXPECT_EQ(s.Pixel(10, 20), kRedPixel);
+  EXPECT_NE(s.Pixel(32, 2), kWhitePixel);
+  EXPECT_EQ(s.Pixel(10, 26), kWhitePixel);
+
+  // Beyond the device, text, curves and paths are left out rather than wrapped onto it.
+  p.FillSurface(kWhite);
+  p.DrawText("Ag", *Font(), {-kFar, 0}, kRed);
+  p.DrawBezier({{-kFar, 10}, {0, 10}, {10, 10}, {kFar, 10}}, kRed, 2);
+  Path far;
+  far.MoveTo({kFar, 0}).LineTo({kFar, 32}).LineTo({-kFar, 32});
+  p.DrawShape(far, kRed);
+  EXPECT_TRUE(p.GetStatus().IsOk());
+}
+
 TEST(PainterTest, RestoreToDepthUnwindsMixedEntries) {
   Surface s(20, 20);
   Painter& p = s.Paint();
