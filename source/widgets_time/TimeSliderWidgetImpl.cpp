@@ -143,6 +143,8 @@ Result<void> TimeSliderWidgetImpl::DrawRuler(Float fromX, Float toX) {
   const Float width = GetLocalPixSize().x;
   const Float h = lineHeight_;
   const Float range = max_ - min_;
+  // An unbounded range has no pixel per frame: nothing to tick or label.
+  if (!std::isfinite(range)) return Ok();
   const Int firstFrame = FrameOfTime(min_, fps_);
   const Int lastFrame = FrameOfTime(max_, fps_);
   const FrameSpan span = FramesInPixels(fromX, toX, min_, max_, width, fps_, firstFrame, lastFrame);
@@ -189,6 +191,7 @@ Result<void> TimeSliderWidgetImpl::DrawRuler(Float fromX, Float toX) {
 Result<void> TimeSliderWidgetImpl::DrawStream(Float fromX, Float toX) {
   CanvasInterface* canvas = GetCanvas();
   const Float width = GetLocalPixSize().x;
+  if (!std::isfinite(max_ - min_)) return Ok();
   const Float top = kRulerLines * lineHeight_;
   const Int firstFrame = FrameOfTime(min_, fps_);
   const Int lastFrame = FrameOfTime(max_, fps_);
@@ -222,11 +225,13 @@ Result<void> TimeSliderWidgetImpl::DrawContent() {
   if (stream_) ZV_TRY(DrawStream(fromX, toX));
   canvas->DrawLine({fromX, 0.0}, {toX, 0.0}, kBaselineColor, kBaselineWidth);
   const Float cursor = CursorPixel(time_, min_, max_, size.x);
-  canvas->DrawLine({cursor, 0.0}, {cursor, rulerHeight}, kCursorColor, kCursorWidth);
+  if (std::isfinite(cursor)) canvas->DrawLine({cursor, 0.0}, {cursor, rulerHeight}, kCursorColor, kCursorWidth);
   return Ok();
 }
 
 Result<bool> TimeSliderWidgetImpl::ApplyUserTime(Float time) {
+  // A pointer or wheel over an unbounded range points at no time in particular.
+  if (std::isnan(time)) return true;
   const Float snapped = SnapInsideRange(time, min_, max_, fps_);
   if (snapped == time_) return true;
   DamageCursorAt(time_);

@@ -91,6 +91,7 @@ FrameSpan FramesInPixels(Float fromX, Float toX, Float min, Float max, Float wid
                          Int lastFrame) noexcept {
   if (!(width > 0.0) || !(max > min) || !(fps > 0.0)) return {};
   const Float perPixel = (max - min) / width;
+  if (!std::isfinite(perPixel)) return {};
   const Float fromFrames = (min + fromX * perPixel) * fps;
   const Float toFrames = (min + toX * perPixel) * fps;
   FrameSpan span;

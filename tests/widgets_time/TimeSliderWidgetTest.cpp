@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <vector>
 
 #include "host/ui/AppWidgetInterface.h"
@@ -228,6 +229,23 @@ TEST_F(TimeSliderWidgetTest, AMovedCursorRepaintsItsColumnsOnly) {
   EXPECT_LT(drawn.Width(), 20.0);
   EXPECT_GE(drawn.Height(), slider_->GetLocalPixSize().y);
   ASSERT_TRUE(*driver.Release(At(0.51)));
+}
+
+TEST_F(TimeSliderWidgetTest, AnUnboundedRangeDrawsABareRulerAndIgnoresThePointer) {
+  // Setting such a range is allowed; drawing it used to tick every frame up to the Int limit.
+  ASSERT_TRUE(slider_->SetMaxTime(std::numeric_limits<Float>::infinity()).IsOk());
+  ASSERT_TRUE(slider_->SetLocalSize(1e300, kSliderFrame.Height()).IsOk());
+  slider_->SetStream(MakeRef<SolidStream>());
+  Update();
+  ASSERT_TRUE(slider_->SetMinTime(-std::numeric_limits<Float>::infinity()).IsOk());
+  Update();
+  EventDriver driver(*window_);
+  ASSERT_TRUE(driver.Press(At(0.0)).IsOk());
+  ASSERT_TRUE(driver.Scroll(At(0.0), {kScrollPixelsPerWheelNotch, 0}).IsOk());
+  ASSERT_TRUE(driver.Release(At(0.0)).IsOk());
+  EXPECT_FALSE(std::isnan(slider_->GetTimeValue()));
+  for (Float told : told_) EXPECT_FALSE(std::isnan(told));
+  Update();
 }
 
 TEST_F(TimeSliderWidgetTest, GoldenRulers) {

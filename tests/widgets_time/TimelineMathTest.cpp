@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 namespace zarvo {
 namespace {
@@ -76,6 +77,8 @@ TEST(TimelineMathTest, OnlyTheFramesUnderAPixelSpanAreVisited) {
   EXPECT_EQ(span.last, 10000);
   span = FramesInPixels(0.0, 10.0, 1.0, 1.0, 1000.0, 24.0, 0, 10);
   EXPECT_GT(span.first, span.last) << "an empty range visits nothing";
+  span = FramesInPixels(0.0, 100.0, 0.0, std::numeric_limits<Float>::infinity(), 1000.0, 24.0, 0, 9000000000000000);
+  EXPECT_GT(span.first, span.last) << "an unbounded range has no frame under a pixel";
 }
 
 }  // namespace
