@@ -181,6 +181,7 @@ Result<void> EventFuzzer::Run() {
   if (classes_.empty()) return IllegalStateError("The widget catalogue holds no class to fuzz");
   ZV_TRY(BuildWindow());
   while (eventsSent_ < options_.events) {
+    if (options_.beforeBatch) options_.beforeBatch();
     for (uint64_t i = 0; i < options_.batch && eventsSent_ < options_.events; ++i) Step();
     ZV_TRY(UpdateAndCheck());
   }

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <random>
 #include <string>
@@ -18,6 +19,8 @@ struct FuzzOptions {
   // Events between two layout-and-paint rounds.
   uint64_t batch = 32;
   std::string logPath;
+  // Called before every batch; the program arms its hang watchdog here.
+  std::function<void()> beforeBatch;
 };
 
 // Drives one headless window holding an instance of every class of the widget catalogue, in

@@ -1,7 +1,7 @@
 // event_fuzzer: plays seeded random input into a window holding every widget of the catalogue.
-//   event_fuzzer [--seed N] [--events N] [--batch N] [--log FILE]
+//   event_fuzzer [--seed N] [--events N] [--batch N] [--log FILE] [--hang-seconds N]
 // A failure prints its seed, the step it happened at and the steps before it; the same seed and
-// event count replay it exactly.
+// event count replay it exactly. A batch that runs longer than the hang limit is a failure too.
 #include <unistd.h>
 
 #include <chrono>
@@ -49,6 +49,18 @@ void ReportFailure() {
   running->GetLog().DumpRecent();
 }
 
+// Wall time one batch of events with its layout and paint may take; a sanitizer build is slow,
+// a hang is endless.
+constexpr unsigned kDefaultHangSeconds = 120;
+constexpr unsigned kMaxHangSeconds = 86400;
+
+void OnHang(int) {
+  constexpr char kLine[] = "\nevent_fuzzer: HANG: a batch of events did not finish within the limit\n";
+  if (::write(STDERR_FILENO, kLine, sizeof kLine - 1) < 0) _exit(3);
+  ReportFailure();
+  _exit(3);
+}
+
 void OnSignal(int signal) {
   ReportFailure();
   std::signal(signal, SIG_DFL);
@@ -64,7 +76,7 @@ bool ParseCount(const char* text, uint64_t& out) {
 }
 
 int Usage() {
-  std::fprintf(stderr, "usage: event_fuzzer [--seed N] [--events N] [--batch N] [--log FILE]\n");
+  std::fprintf(stderr, "usage: event_fuzzer [--seed N] [--events N] [--batch N] [--log FILE] [--hang-seconds N]\n");
   return 2;
 }
 
@@ -72,6 +84,7 @@ int Usage() {
 
 int main(int argc, char** argv) {
   FuzzOptions options;
+  uint64_t hangSeconds = kDefaultHangSeconds;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     const bool hasValue = i + 1 < argc;
@@ -81,6 +94,8 @@ int main(int argc, char** argv) {
       if (!ParseCount(argv[++i], options.events)) return Usage();
     } else if (arg == "--batch" && hasValue) {
       if (!ParseCount(argv[++i], options.batch) || options.batch == 0) return Usage();
+    } else if (arg == "--hang-seconds" && hasValue) {
+      if (!ParseCount(argv[++i], hangSeconds) || hangSeconds == 0 || hangSeconds > kMaxHangSeconds) return Usage();
     } else if (arg == "--log" && hasValue) {
       options.logPath = argv[++i];
     } else {
@@ -96,6 +111,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "event_fuzzer: %s\n", loaded.GetError().ToString().c_str());
     return 1;
   }
+  options.beforeBatch = [hangSeconds] { alarm(static_cast<unsigned>(hangSeconds)); };
   zarvo::WindowSystem::Install(std::make_unique<zarvo::HeadlessWindowSystem>());
   int status = 0;
   {
@@ -106,6 +122,7 @@ int main(int argc, char** argv) {
     __sanitizer_set_death_callback(ReportFailure);
 #endif
     for (int signal : {SIGSEGV, SIGABRT, SIGFPE, SIGBUS, SIGILL}) std::signal(signal, OnSignal);
+    std::signal(SIGALRM, OnHang);
 
     std::printf("event_fuzzer: seed %llu, %llu events in batches of %llu\n",
                 static_cast<unsigned long long>(options.seed), static_cast<unsigned long long>(options.events),
@@ -113,6 +130,7 @@ int main(int argc, char** argv) {
     std::fflush(stdout);
     const auto start = std::chrono::steady_clock::now();
     zarvo::Result<void> result = fuzzer->Run();
+    alarm(0);
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     if (!result.IsOk()) {
       std::fprintf(stderr, "event_fuzzer: %s\n", result.GetError().ToString().c_str());
