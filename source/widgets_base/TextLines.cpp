@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <new>
+#include <optional>
+#include <vector>
 
 #include "source/widgets_base/TextClamp.h"
 
@@ -90,39 +92,74 @@ bool IsTooWide(std::string_view line, Float width, FunctionRef<Float(std::string
   return measure(line) > width + kTextFitTolerance;
 }
 
+// The first character of the line at `lineStart` whose addition makes the line too wide, as
+// the byte offsets of its start and end; nothing when the rest of the piece fits. Taking the
+// characters one at a time would shape the line once per character, quadratic in its length,
+// so the line is measured at doubling lengths and the first failing length found by bisection:
+// the same character as long as a longer line is never narrower, with few measurements.
+struct Overflow {
+  size_t start = 0;
+  size_t end = 0;
+};
+std::optional<Overflow> FindOverflow(std::string_view piece, size_t lineStart, Float width,
+                                     FunctionRef<Float(std::string_view)> measure, std::vector<size_t>& ends) {
+  ends.clear();
+  size_t fitting = 1;  // a line holds at least one character
+  size_t probe = 2;
+  for (size_t pos = lineStart; pos < piece.size();) {
+    pos += Utf8CharLength(piece, pos);
+    ends.push_back(pos);
+    if (ends.size() < probe && pos < piece.size()) continue;
+    if (ends.size() < 2) break;
+    if (IsTooWide(piece.substr(lineStart, pos - lineStart), width, measure)) {
+      size_t tooWide = ends.size();
+      while (tooWide - fitting > 1) {
+        const size_t middle = fitting + (tooWide - fitting) / 2;
+        if (IsTooWide(piece.substr(lineStart, ends[middle - 1] - lineStart), width, measure)) {
+          tooWide = middle;
+        } else {
+          fitting = middle;
+        }
+      }
+      return Overflow{ends[tooWide - 2], ends[tooWide - 1]};
+    }
+    fitting = ends.size();
+    probe *= 2;
+  }
+  return std::nullopt;
+}
+
 // Breaks one piece of text without line feeds into lines; false when no further line is
 // wanted.
 bool WrapWords(std::string_view piece, Float width, FunctionRef<Float(std::string_view)> measure, LineCollector& lines) {
+  std::vector<size_t> ends;
   size_t lineStart = 0;
-  size_t wordStart = 0;
-  int words = 0;
-  for (size_t i = 0; i < piece.size();) {
-    const size_t end = i + Utf8CharLength(piece, i);
-    const bool wordCharacter = IsWordCharacter(piece[i]);
-    // The bytes of a multi-byte character are all above space, so the byte before tells.
-    if (wordCharacter && (i == lineStart || !IsWordCharacter(piece[i - 1]))) {
-      wordStart = i;
-      ++words;
-    }
-    if (i > lineStart && IsTooWide(piece.substr(lineStart, end - lineStart), width, measure)) {
-      bool breakBefore = true;
-      if (words >= 2) {
-        if (!lines.Add(piece.substr(lineStart, wordStart - lineStart))) return false;
-        lineStart = wordStart;
-        words = 1;
-        // The word alone may still be too wide for a line.
-        breakBefore = i > lineStart && IsTooWide(piece.substr(lineStart, end - lineStart), width, measure);
-      }
-      if (breakBefore) {
-        if (!lines.Add(piece.substr(lineStart, i - lineStart))) return false;
-        lineStart = i;
-        wordStart = i;
-        words = wordCharacter ? 1 : 0;
+  while (true) {
+    const std::optional<Overflow> overflow = FindOverflow(piece, lineStart, width, measure, ends);
+    if (!overflow) return lines.Add(piece.substr(lineStart));
+    const size_t i = overflow->start;
+    // The words of the line up to and including the overflowing character.
+    size_t wordStart = lineStart;
+    int words = 0;
+    for (size_t j = lineStart; j <= i; j += Utf8CharLength(piece, j)) {
+      // The bytes of a multi-byte character are all above space, so the byte before tells.
+      if (IsWordCharacter(piece[j]) && (j == lineStart || !IsWordCharacter(piece[j - 1]))) {
+        wordStart = j;
+        ++words;
       }
     }
-    i = end;
+    bool breakBefore = true;
+    if (words >= 2) {
+      if (!lines.Add(piece.substr(lineStart, wordStart - lineStart))) return false;
+      lineStart = wordStart;
+      // The word alone may still be too wide for a line.
+      breakBefore = i > lineStart && IsTooWide(piece.substr(lineStart, overflow->end - lineStart), width, measure);
+    }
+    if (breakBefore) {
+      if (!lines.Add(piece.substr(lineStart, i - lineStart))) return false;
+      lineStart = i;
+    }
   }
-  return lines.Add(piece.substr(lineStart));
 }
 
 }  // namespace

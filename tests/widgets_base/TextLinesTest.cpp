@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <iterator>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -131,6 +133,89 @@ TEST(TextLinesTest, WrappedLinesKeepEveryCharacter) {
     }
     EXPECT_EQ(joined, text) << width;
   }
+}
+
+// The wrapping rule taken literally: one character at a time, measuring the line each time.
+Lines WrapOneCharacterAtATime(std::string_view piece, Float width, FunctionRef<Float(std::string_view)> measure) {
+  auto tooWide = [&](size_t from, size_t to) { return measure(piece.substr(from, to - from)) > width + kTextFitTolerance; };
+  auto isWord = [](char c) { return static_cast<unsigned char>(c) > 0x20; };
+  Lines lines;
+  size_t lineStart = 0, wordStart = 0;
+  int words = 0;
+  for (size_t i = 0; i < piece.size();) {
+    const size_t end = i + Utf8CharLength(piece, i);
+    if (isWord(piece[i]) && (i == lineStart || !isWord(piece[i - 1]))) {
+      wordStart = i;
+      ++words;
+    }
+    if (i > lineStart && tooWide(lineStart, end)) {
+      bool breakBefore = true;
+      if (words >= 2) {
+        lines.emplace_back(piece.substr(lineStart, wordStart - lineStart));
+        lineStart = wordStart;
+        words = 1;
+        breakBefore = i > lineStart && tooWide(lineStart, end);
+      }
+      if (breakBefore) {
+        lines.emplace_back(piece.substr(lineStart, i - lineStart));
+        lineStart = wordStart = i;
+        words = isWord(piece[i]) ? 1 : 0;
+      }
+    }
+    i = end;
+  }
+  lines.emplace_back(piece.substr(lineStart));
+  return lines;
+}
+
+TEST(TextLinesTest, WordModeBreaksWhereTakingOneCharacterAtATimeWould) {
+  // Characters of uneven widths (a proportional font), multi-byte ones and runs of spaces.
+  const auto proportional = [](std::string_view text) {
+    Float width = 0.0;
+    for (std::string_view c : SplitUtf8Chars(text)) width += c == " " ? 0.4 : c.size() > 1 ? 1.7 : 0.6 + (c[0] % 5) * 0.2;
+    return width;
+  };
+  const char* alphabet[] = {"a", "m", "i", "W", " ", " ", "\xc3\xa9", "\xe2\x82\xac", "-", "."};
+  uint32_t state = 12345;
+  auto next = [&state] { return state = state * 1664525u + 1013904223u; };
+  for (int round = 0; round < 200; ++round) {
+    std::string text;
+    const size_t length = next() % 120;
+    for (size_t i = 0; i < length; ++i) text += alphabet[(next() >> 8) % std::size(alphabet)];
+    const Float width = static_cast<Float>(next() % 400) / 10.0;
+    TextLinesOptions options;
+    options.wrapMode = WRAP_MODE::WORD;
+    options.availableWidth = width;
+    TextLinesLayout layout;
+    ASSERT_TRUE(LayOutTextLines(text, options, proportional, layout).IsOk());
+    ASSERT_EQ(Texts(layout), WrapOneCharacterAtATime(text, width, proportional)) << '"' << text << "\" at " << width;
+  }
+}
+
+TEST(TextLinesTest, WordModeMeasuresALongLineAFewTimesOnly) {
+  // A megabyte in a wide area used to be shaped once per character: a million shapings.
+  const std::string text(1'000'000, 'x');
+  size_t measured = 0;
+  size_t measuredBytes = 0;
+  const auto counting = [&](std::string_view line) {
+    ++measured;
+    measuredBytes += line.size();
+    return static_cast<Float>(line.size());
+  };
+  TextLinesOptions options;
+  options.wrapMode = WRAP_MODE::WORD;
+  options.availableWidth = 1e9;
+  TextLinesLayout layout;
+  ASSERT_TRUE(LayOutTextLines(text, options, counting, layout).IsOk());
+  EXPECT_EQ(layout.lines.size(), 1u);
+  EXPECT_LT(measured, 40u);
+  EXPECT_LT(measuredBytes, 4 * text.size()) << "doubling probes, the whole line once more";
+
+  options.availableWidth = 1000.0;
+  measured = 0;
+  ASSERT_TRUE(LayOutTextLines(text, options, counting, layout).IsOk());
+  EXPECT_EQ(layout.lines.size(), 1000u);
+  EXPECT_LT(measured, 1000u * 25u) << "a few measurements per line";
 }
 
 TEST(TextLinesTest, LinesStepByTheGivenStep) {
