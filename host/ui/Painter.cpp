@@ -24,6 +24,9 @@ constexpr Float kMinDrawableFontSize = 0.1;
 
 // Circles larger than this on the device are drawn as four Bezier curves instead of an arc.
 constexpr Float kMaxArcDeviceRadius = 65536.0;
+// A circle smaller than cairo's coordinate step is invisible, and flattening an arc of a
+// denormal radius takes cairo practically forever.
+constexpr Float kMinDeviceRadius = 1.0 / 256.0;
 // Control-point distance of a Bezier quarter circle, per unit of radius.
 constexpr Float kQuarterCircleKappa = 0.5522847498307936;
 
@@ -384,7 +387,7 @@ void Painter::DrawCircle(Vector2d center, Float radius, const PaintStyle& style)
   const Vector2d deviceX = transform_.TransformVector({radius, 0.0});
   const Vector2d deviceY = transform_.TransformVector({0.0, radius});
   const Float deviceRadius = std::max(std::hypot(deviceX.x, deviceX.y), std::hypot(deviceY.x, deviceY.y));
-  if (!std::isfinite(deviceRadius)) return;
+  if (!std::isfinite(deviceRadius) || deviceRadius < kMinDeviceRadius) return;
   cairo_new_sub_path(cr_);
   if (deviceRadius <= kMaxArcDeviceRadius) {
     cairo_arc(cr_, center.x, center.y, radius, 0.0, 2.0 * std::numbers::pi);

@@ -183,6 +183,11 @@ TEST(PainterTest, HugelyScaledCirclesDrawInBoundedTimeAndStillCover) {
   p.SetTransform(Matrix2d::Scale(std::numeric_limits<Float>::infinity(), 1.0));
   p.DrawCircle({0.0, 0.0}, 1.0, PaintStyle::Filled(kBlue));
   EXPECT_EQ(s.Pixel(10, 10), kRedPixel) << "an infinite circle draws nothing";
+  // Found by the event fuzzer too: an arc of a denormal radius took cairo practically forever.
+  p.SetTransform({});
+  p.DrawCircle({10.0, 10.0}, std::numeric_limits<Float>::denorm_min(), PaintStyle::Filled(kBlue));
+  p.DrawCircle({10.0, 10.0}, 1e-300, PaintStyle{kBlue, kBlue, 1.0});
+  EXPECT_EQ(s.Pixel(10, 10), kRedPixel) << "a circle below a device step draws nothing";
 }
 
 TEST(PainterTest, GeometryFarBeyondTheDeviceIsCutNotWrapped) {
