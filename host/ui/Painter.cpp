@@ -92,8 +92,12 @@ void Painter::SetTransform(const Matrix2d& matrix) {
 void Painter::ApplyTransform() {
   const Matrix2d& m = transform_;
   const Float det = m.Determinant();
-  degenerate_ = !(std::isfinite(det) && det != 0.0 && std::isfinite(m.tx) && std::isfinite(m.ty));
-  // cairo would go into a permanent error state on a singular matrix.
+  // cairo would go into a permanent error state on a singular matrix, and it inverts the matrix
+  // of a group it composes: an inverse that overflows (a denormal scale) fails its assertions.
+  const Matrix2d inverse = m.Inverse();
+  degenerate_ = !(std::isfinite(det) && det != 0.0 && std::isfinite(m.tx) && std::isfinite(m.ty) &&
+                  std::isfinite(inverse.a) && std::isfinite(inverse.b) && std::isfinite(inverse.c) &&
+                  std::isfinite(inverse.d) && std::isfinite(inverse.tx) && std::isfinite(inverse.ty));
   if (degenerate_) return;
   const cairo_matrix_t matrix{m.a, m.b, m.c, m.d, m.tx, m.ty};
   cairo_set_matrix(cr_, &matrix);

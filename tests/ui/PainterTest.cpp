@@ -261,6 +261,15 @@ TEST(PainterTest, CollapsedTransformDrawsNothing) {
   p.PopClip();
   EXPECT_FALSE(s.InkBounds().has_value());
   EXPECT_TRUE(p.GetStatus().IsOk());
+
+  // Found by the event fuzzer: a denormal scale is not singular, but its inverse overflows, and
+  // composing a translucent group under it failed an assertion inside cairo.
+  p.SetTransform(Matrix2d::Translation(0, -3.9e301) * Matrix2d::Scale(1, std::numeric_limits<Float>::denorm_min()));
+  p.PushOpacity(0.5);
+  p.DrawRectangle({0, 0, 20, 20}, PaintStyle::Filled(kRed));
+  p.PopOpacity();
+  EXPECT_FALSE(s.InkBounds().has_value());
+  EXPECT_TRUE(p.GetStatus().IsOk());
 }
 
 TEST(PainterTest, OpacityAppliesToTheGroupAsAWhole) {
