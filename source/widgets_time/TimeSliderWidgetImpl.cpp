@@ -138,9 +138,18 @@ void TimeSliderWidgetImpl::DamageCursorAt(Float time) {
   canvas->RequestRedrawArea(Rect{topLeft.x, topLeft.y, bottomRight.x, bottomRight.y});
 }
 
+Float TimeSliderWidgetImpl::GetDeviceWidth() const {
+  // Labels are not scaled with the widget: their spacing, and how dense ticks may get, are
+  // decided on the device. A widget scaled far down would otherwise label every frame.
+  const Matrix2d global = GetGlobalMatrix();
+  return GetLocalPixSize().x * std::hypot(global.a, global.b);
+}
+
 Result<void> TimeSliderWidgetImpl::DrawRuler(Float fromX, Float toX) {
   CanvasInterface* canvas = GetCanvas();
   const Float width = GetLocalPixSize().x;
+  const Float deviceWidth = GetDeviceWidth();
+  if (!(deviceWidth > 0.0)) return Ok();
   const Float h = lineHeight_;
   const Float range = max_ - min_;
   // An unbounded range has no pixel per frame: nothing to tick or label.
@@ -150,13 +159,13 @@ Result<void> TimeSliderWidgetImpl::DrawRuler(Float fromX, Float toX) {
   const FrameSpan span = FramesInPixels(fromX, toX, min_, max_, width, fps_, firstFrame, lastFrame);
   auto frameX = [&](Int frame) { return PixelOfTime(static_cast<Float>(frame) / fps_, min_, max_, width); };
 
-  if (width / (range * fps_) > kFrameTickMinPixels) {
+  if (deviceWidth / (range * fps_) > kFrameTickMinPixels) {
     for (Int n = span.first; n <= span.last; ++n) {
       const Float x = frameX(n);
       canvas->DrawLine({x, 0.0}, {x, kFrameTickLines * h}, kFrameTickColor, kFrameTickWidth);
     }
   }
-  if (width / range > kSecondTickMinPixels) {
+  if (deviceWidth / range > kSecondTickMinPixels) {
     const Float perPixel = range / width;
     const Int lastSecond = static_cast<Int>(std::floor(std::min(max_, min_ + toX * perPixel)));
     for (Int s = static_cast<Int>(std::ceil(std::max(min_, min_ + fromX * perPixel))); s <= lastSecond; ++s) {
@@ -164,7 +173,7 @@ Result<void> TimeSliderWidgetImpl::DrawRuler(Float fromX, Float toX) {
       canvas->DrawLine({x, 0.0}, {x, kLabelTickLines * h}, kLabelTickColor, kLabelTickWidth);
     }
   }
-  const Int step = LabelStepFrames(fps_, lastFrame - firstFrame, width, labelWidth_);
+  const Int step = LabelStepFrames(fps_, lastFrame - firstFrame, deviceWidth, labelWidth_);
   // A label is centred on its tick but kept inside the ruler; one that the ends push onto its
   // neighbour is left out. Both follow from the frame alone, so a partial repaint draws what a
   // full one does.
@@ -196,7 +205,9 @@ Result<void> TimeSliderWidgetImpl::DrawStream(Float fromX, Float toX) {
   const Int firstFrame = FrameOfTime(min_, fps_);
   const Int lastFrame = FrameOfTime(max_, fps_);
   // One swatch per label step, each in the colour of the stream at its first frame.
-  const Int step = LabelStepFrames(fps_, lastFrame - firstFrame, width, labelWidth_);
+  const Float deviceWidth = GetDeviceWidth();
+  if (!(deviceWidth > 0.0)) return Ok();
+  const Int step = LabelStepFrames(fps_, lastFrame - firstFrame, deviceWidth, labelWidth_);
   const FrameSpan span = FramesInPixels(fromX, toX, min_, max_, width, fps_, firstFrame, lastFrame);
   for (Int n = FirstMultipleAtOrAfter(span.first, step) - step; n <= span.last; n += step) {
     const Float time = static_cast<Float>(n) / fps_;

@@ -46,6 +46,7 @@ class TimeSliderWidgetImpl : public WidgetBase, public virtual TimeSliderWidgetI
   [[nodiscard]] Result<bool> SetFromPointer(const EventReader& reader);
   // Damages the cursor's column at a time.
   void DamageCursorAt(Float time);
+  Float GetDeviceWidth() const;
   [[nodiscard]] Result<void> DrawRuler(Float fromX, Float toX);
   [[nodiscard]] Result<void> DrawStream(Float fromX, Float toX);
 

@@ -8,6 +8,7 @@
 #include "host/ui/AppWindow.h"
 #include "host/ui/Canvas.h"
 #include "host/ui/EventDriver.h"
+#include "host/ui/FontCache.h"
 #include "source/interfaces/TimeSliderWidgetInterface.h"
 #include "source/widgets_time/TimeSliderWidgetImpl.h"
 #include "source/widgets_time/TimelineMath.h"
@@ -246,6 +247,17 @@ TEST_F(TimeSliderWidgetTest, AnUnboundedRangeDrawsABareRulerAndIgnoresThePointer
   EXPECT_FALSE(std::isnan(slider_->GetTimeValue()));
   for (Float told : told_) EXPECT_FALSE(std::isnan(told));
   Update();
+}
+
+TEST_F(TimeSliderWidgetTest, AWidgetScaledFarDownLabelsWhatTheDeviceHasRoomFor) {
+  // Labels keep their size when the widget is scaled: a ruler of a million pixels scaled to a
+  // few hundred used to lay out a label per second, thousands per paint (event fuzzer, seed 22).
+  const uint64_t shapedBefore = FontCache::Get().GetShapeCount();
+  ASSERT_TRUE(slider_->SetMaxTime(100000.0).IsOk());
+  ASSERT_TRUE(slider_->SetLocalSize(1e6, kSliderFrame.Height()).IsOk());
+  slider_->SetLocalScale({4e-4, 1.0});
+  Update();
+  EXPECT_LT(FontCache::Get().GetShapeCount() - shapedBefore, 40u) << "a handful of labels fit 400 pixels";
 }
 
 TEST_F(TimeSliderWidgetTest, GoldenRulers) {
