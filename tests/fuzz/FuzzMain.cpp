@@ -1,7 +1,10 @@
 // event_fuzzer: plays seeded random input into a window holding every widget of the catalogue.
 //   event_fuzzer [--seed N] [--events N] [--batch N] [--log FILE] [--hang-seconds N]
+//                [--leak-check-from STEP]
 // A failure prints its seed, the step it happened at and the steps before it; the same seed and
 // event count replay it exactly. A batch that runs longer than the hang limit is a failure too.
+// In the sanitizer build, --leak-check-from looks for leaks after every batch from that step
+// on, which names the batch that leaked instead of only the run.
 #include <unistd.h>
 
 #include <chrono>
@@ -22,6 +25,7 @@
 
 #if defined(__SANITIZE_ADDRESS__)
 #include <sanitizer/common_interface_defs.h>
+#include <sanitizer/lsan_interface.h>
 #endif
 
 namespace {
@@ -76,7 +80,8 @@ bool ParseCount(const char* text, uint64_t& out) {
 }
 
 int Usage() {
-  std::fprintf(stderr, "usage: event_fuzzer [--seed N] [--events N] [--batch N] [--log FILE] [--hang-seconds N]\n");
+  std::fprintf(stderr, "usage: event_fuzzer [--seed N] [--events N] [--batch N] [--log FILE] [--hang-seconds N]\n"
+                       "                    [--leak-check-from STEP]\n");
   return 2;
 }
 
@@ -85,6 +90,7 @@ int Usage() {
 int main(int argc, char** argv) {
   FuzzOptions options;
   uint64_t hangSeconds = kDefaultHangSeconds;
+  uint64_t leakCheckFrom = 0;  // 0: only when the program ends
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     const bool hasValue = i + 1 < argc;
@@ -96,6 +102,8 @@ int main(int argc, char** argv) {
       if (!ParseCount(argv[++i], options.batch) || options.batch == 0) return Usage();
     } else if (arg == "--hang-seconds" && hasValue) {
       if (!ParseCount(argv[++i], hangSeconds) || hangSeconds == 0 || hangSeconds > kMaxHangSeconds) return Usage();
+    } else if (arg == "--leak-check-from" && hasValue) {
+      if (!ParseCount(argv[++i], leakCheckFrom) || leakCheckFrom == 0) return Usage();
     } else if (arg == "--log" && hasValue) {
       options.logPath = argv[++i];
     } else {
@@ -111,7 +119,19 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "event_fuzzer: %s\n", loaded.GetError().ToString().c_str());
     return 1;
   }
-  options.beforeBatch = [hangSeconds] { alarm(static_cast<unsigned>(hangSeconds)); };
+  options.beforeBatch = [hangSeconds, leakCheckFrom] {
+    alarm(static_cast<unsigned>(hangSeconds));
+#if defined(__SANITIZE_ADDRESS__)
+    if (leakCheckFrom != 0 && running && running->GetStep() >= leakCheckFrom && __lsan_do_recoverable_leak_check()) {
+      std::fprintf(stderr, "event_fuzzer: the batch before step %llu leaked\n",
+                   static_cast<unsigned long long>(running->GetStep()));
+      ReportFailure();
+      _exit(4);
+    }
+#else
+    (void)leakCheckFrom;
+#endif
+  };
   zarvo::WindowSystem::Install(std::make_unique<zarvo::HeadlessWindowSystem>());
   int status = 0;
   {
