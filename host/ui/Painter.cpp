@@ -31,6 +31,9 @@ constexpr Float kMinDeviceRadius = 1.0 / 256.0;
 constexpr Float kQuarterCircleKappa = 0.5522847498307936;
 
 bool IsFinite(Vector2d p) { return std::isfinite(p.x) && std::isfinite(p.y); }
+bool IsFinite(const Matrix2d& m) {
+  return IsFinite(Vector2d{m.a, m.b}) && IsFinite(Vector2d{m.c, m.d}) && IsFinite(Vector2d{m.tx, m.ty});
+}
 
 class CairoSink {
  public:
@@ -94,11 +97,15 @@ void Painter::ApplyTransform() {
   const Float det = m.Determinant();
   // cairo would go into a permanent error state on a singular matrix, and it inverts the matrix
   // of a group it composes: an inverse that overflows (a denormal scale) fails its assertions.
-  const Matrix2d inverse = m.Inverse();
-  degenerate_ = !(std::isfinite(det) && det != 0.0 && std::isfinite(m.tx) && std::isfinite(m.ty) &&
-                  std::isfinite(inverse.a) && std::isfinite(inverse.b) && std::isfinite(inverse.c) &&
-                  std::isfinite(inverse.d) && std::isfinite(inverse.tx) && std::isfinite(inverse.ty));
+  degenerate_ = !(std::isfinite(det) && det != 0.0 && IsFinite(m) && IsFinite(m.Inverse()));
   if (degenerate_) return;
+  // A pen wider than the device box covers it whole; wider still, the stroker's offsets wrap.
+  maxPenWidth_ = kDeviceLimit / MaxStretch(m);
+  SetCairoMatrix();
+}
+
+void Painter::SetCairoMatrix() {
+  const Matrix2d& m = transform_;
   const cairo_matrix_t matrix{m.a, m.b, m.c, m.d, m.tx, m.ty};
   cairo_set_matrix(cr_, &matrix);
 }
@@ -281,7 +288,7 @@ void Painter::TraceRect(const std::optional<PlacedRect>& placed) {
     CairoSink sink(cr_);
     TraceRoundedRect(placed->rect, placed->radii, sink);
   }
-  if (placed->inDevice) ApplyTransform();
+  if (placed->inDevice) SetCairoMatrix();
 }
 
 bool Painter::TraceSegment(Vector2d from, Vector2d to) {
@@ -297,14 +304,13 @@ bool Painter::TraceSegment(Vector2d from, Vector2d to) {
   cairo_identity_matrix(cr_);
   cairo_move_to(cr_, a.x, a.y);
   cairo_line_to(cr_, b.x, b.y);
-  ApplyTransform();
+  SetCairoMatrix();
   return true;
 }
 
 void Painter::StrokePath(const ColorA& color, Float width) {
   SetColor(color);
-  // A pen wider than the device box covers it whole; wider still, the stroker's offsets wrap.
-  cairo_set_line_width(cr_, std::min(width, kDeviceLimit / MaxStretch(transform_)));
+  cairo_set_line_width(cr_, std::min(width, maxPenWidth_));
   cairo_stroke(cr_);
 }
 
@@ -344,7 +350,7 @@ void Painter::DrawBezier(const CubicBezier& curve, const ColorA& color, Float wi
 
 void Painter::DrawRectangle(const Rect& rect, const PaintStyle& style, const CornerRadii& radii) {
   if (!CanDraw() || rect.IsEmpty() || (!style.HasFill() && !style.HasStroke())) return;
-  const std::optional<PlacedRect> placed = PlaceRect(rect, radii.FittedTo(rect), transform_);
+  const std::optional<PlacedRect> placed = PlaceRect(rect, radii.IsZero() ? radii : radii.FittedTo(rect), transform_);
   if (!placed) return;
   if (placed->radii.IsZero()) {
     TraceRect(placed);
@@ -361,8 +367,7 @@ void Painter::DrawRectangle(const Rect& rect, const PaintStyle& style, const Cor
   // half the width, with radii grown and shrunk alike (offset arcs stay arcs). Filling that
   // ring is several times faster than cairo's stroker on curves, and borders are everywhere.
   // A ring wider than the device box would only cover it, and could wrap on the device.
-  const Float stretch = placed->inDevice ? 1.0 : MaxStretch(transform_);
-  const Float half = std::min(0.5 * style.strokeWidth * placed->penScale, kDeviceLimit / stretch);
+  const Float half = std::min(0.5 * style.strokeWidth * placed->penScale, placed->inDevice ? kDeviceLimit : maxPenWidth_);
   auto offset = [half](Vector2d r, Float sign) {
     if (r.x <= 0.0 || r.y <= 0.0) return Vector2d{};
     return Vector2d{std::max(r.x + sign * half, 0.0), std::max(r.y + sign * half, 0.0)};
@@ -372,12 +377,9 @@ void Painter::DrawRectangle(const Rect& rect, const PaintStyle& style, const Cor
                           offset(fitted.bottomLeft, 1)};
   const CornerRadii inner{offset(fitted.topLeft, -1), offset(fitted.topRight, -1), offset(fitted.bottomRight, -1),
                           offset(fitted.bottomLeft, -1)};
-  if (placed->inDevice) cairo_identity_matrix(cr_);
-  CairoSink sink(cr_);
-  TraceRoundedRect(placed->rect.Inflate(half), outer, sink);
+  TraceRect(PlacedRect{placed->rect.Inflate(half), outer, placed->penScale, placed->inDevice});
   const Rect innerRect = placed->rect.Inflate(-half);
-  if (!innerRect.IsEmpty()) TraceRoundedRect(innerRect, inner, sink);
-  if (placed->inDevice) ApplyTransform();
+  if (!innerRect.IsEmpty()) TraceRect(PlacedRect{innerRect, inner, placed->penScale, placed->inDevice});
   cairo_set_fill_rule(cr_, CAIRO_FILL_RULE_EVEN_ODD);
   SetColor(style.stroke);
   cairo_fill(cr_);

@@ -130,6 +130,8 @@ class Painter {
   void Pop(bool opacity);
   void PopEntry();
   void ApplyTransform();
+  // Hands transform_ to cairo again after a figure was traced in device space.
+  void SetCairoMatrix();
   void SetColor(const ColorA& color);
   void AppendPath(const Path& path, bool closeSubpaths);
   void FillAndStroke(const PaintStyle& style);
@@ -145,6 +147,8 @@ class Painter {
   Int height_ = 0;
   Matrix2d transform_;
   bool degenerate_ = false;
+  // The widest pen in user units that stays inside the device box.
+  Float maxPenWidth_ = kDeviceLimit;
   int hiddenDepth_ = 0;
   std::vector<Entry> stack_;
 };

@@ -145,15 +145,11 @@ Float TimeSliderWidgetImpl::GetDeviceWidth() const {
   return GetLocalPixSize().x * std::hypot(global.a, global.b);
 }
 
-Result<void> TimeSliderWidgetImpl::DrawRuler(Float fromX, Float toX) {
+Result<void> TimeSliderWidgetImpl::DrawRuler(Float fromX, Float toX, Float deviceWidth) {
   CanvasInterface* canvas = GetCanvas();
   const Float width = GetLocalPixSize().x;
-  const Float deviceWidth = GetDeviceWidth();
-  if (!(deviceWidth > 0.0)) return Ok();
   const Float h = lineHeight_;
   const Float range = max_ - min_;
-  // An unbounded range has no pixel per frame: nothing to tick or label.
-  if (!std::isfinite(range)) return Ok();
   const Int firstFrame = FrameOfTime(min_, fps_);
   const Int lastFrame = FrameOfTime(max_, fps_);
   const FrameSpan span = FramesInPixels(fromX, toX, min_, max_, width, fps_, firstFrame, lastFrame);
@@ -197,16 +193,13 @@ Result<void> TimeSliderWidgetImpl::DrawRuler(Float fromX, Float toX) {
   return Ok();
 }
 
-Result<void> TimeSliderWidgetImpl::DrawStream(Float fromX, Float toX) {
+Result<void> TimeSliderWidgetImpl::DrawStream(Float fromX, Float toX, Float deviceWidth) {
   CanvasInterface* canvas = GetCanvas();
   const Float width = GetLocalPixSize().x;
-  if (!std::isfinite(max_ - min_)) return Ok();
   const Float top = kRulerLines * lineHeight_;
   const Int firstFrame = FrameOfTime(min_, fps_);
   const Int lastFrame = FrameOfTime(max_, fps_);
   // One swatch per label step, each in the colour of the stream at its first frame.
-  const Float deviceWidth = GetDeviceWidth();
-  if (!(deviceWidth > 0.0)) return Ok();
   const Int step = LabelStepFrames(fps_, lastFrame - firstFrame, deviceWidth, labelWidth_);
   const FrameSpan span = FramesInPixels(fromX, toX, min_, max_, width, fps_, firstFrame, lastFrame);
   for (Int n = FirstMultipleAtOrAfter(span.first, step) - step; n <= span.last; n += step) {
@@ -232,8 +225,13 @@ Result<void> TimeSliderWidgetImpl::DrawContent() {
   const Rect clip = canvas->GetClipBounds();
   const Float fromX = std::max(0.0, GlobalToLocalPosition({clip.left, clip.top}).x - labelWidth_);
   const Float toX = std::min(size.x, GlobalToLocalPosition({clip.right, clip.bottom}).x + labelWidth_);
-  ZV_TRY(DrawRuler(fromX, toX));
-  if (stream_) ZV_TRY(DrawStream(fromX, toX));
+  // An unbounded range has no pixel per frame, and a widget collapsed on the device shows
+  // nothing: no ticks, labels or swatches.
+  const Float deviceWidth = GetDeviceWidth();
+  if (std::isfinite(max_ - min_) && deviceWidth > 0.0) {
+    ZV_TRY(DrawRuler(fromX, toX, deviceWidth));
+    if (stream_) ZV_TRY(DrawStream(fromX, toX, deviceWidth));
+  }
   canvas->DrawLine({fromX, 0.0}, {toX, 0.0}, kBaselineColor, kBaselineWidth);
   const Float cursor = CursorPixel(time_, min_, max_, size.x);
   if (std::isfinite(cursor)) canvas->DrawLine({cursor, 0.0}, {cursor, rulerHeight}, kCursorColor, kCursorWidth);

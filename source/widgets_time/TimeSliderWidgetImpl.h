@@ -47,8 +47,9 @@ class TimeSliderWidgetImpl : public WidgetBase, public virtual TimeSliderWidgetI
   // Damages the cursor's column at a time.
   void DamageCursorAt(Float time);
   Float GetDeviceWidth() const;
-  [[nodiscard]] Result<void> DrawRuler(Float fromX, Float toX);
-  [[nodiscard]] Result<void> DrawStream(Float fromX, Float toX);
+  // `deviceWidth`: the ruler's width on the device, which spaces labels (GetDeviceWidth).
+  [[nodiscard]] Result<void> DrawRuler(Float fromX, Float toX, Float deviceWidth);
+  [[nodiscard]] Result<void> DrawStream(Float fromX, Float toX, Float deviceWidth);
 
   Float min_;
   Float max_;
