@@ -1,5 +1,6 @@
 #include "host/gfx/SVGDocument.h"
 
+
 #include <cairo.h>
 #include <gio/gio.h>
 #include <librsvg/rsvg.h>
@@ -16,6 +17,7 @@
 #include <system_error>
 
 #include "host/gfx/Image.h"
+#include "host/gfx/SurfacePattern.h"
 #include "host/gfx/ResourceUrl.h"
 #include "host/gfx/VectorIconInterface.h"
 
@@ -668,14 +670,15 @@ Result<void> SVGDocument::Draw(cairo_t* cr, const Rect& destination, Int state) 
   const double areaWidth = cairo_image_surface_get_width(rendering.surface) / scaleX;
   const double areaHeight = cairo_image_surface_get_height(rendering.surface) / scaleY;
 
-  cairo_save(cr);
-  cairo_set_source_surface(cr, rendering.surface, 0.0, 0.0);
-  cairo_pattern_t* pattern = cairo_get_source(cr);
   cairo_matrix_t matrix;
   cairo_matrix_init_scale(&matrix, scaleX, scaleY);
   cairo_matrix_translate(&matrix, -left, -top);
-  cairo_pattern_set_matrix(pattern, &matrix);
+  cairo_pattern_t* pattern = CreateSurfacePattern(cr, rendering.surface, matrix);
+  if (!pattern) return Ok();  // a destination too large for its pixels to be placed
   cairo_pattern_set_extend(pattern, CAIRO_EXTEND_PAD);
+  cairo_save(cr);
+  cairo_set_source(cr, pattern);
+  cairo_pattern_destroy(pattern);
   cairo_new_path(cr);
   cairo_rectangle(cr, left, top, areaWidth, areaHeight);
   cairo_fill(cr);

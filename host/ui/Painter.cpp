@@ -9,6 +9,7 @@
 #include <numbers>
 
 #include "host/gfx/Image.h"
+#include "host/gfx/SurfacePattern.h"
 #include "host/ui/DeviceRange.h"
 #include "host/ui/FontCache.h"
 #include "host/ui/FontHandle.h"
@@ -450,17 +451,18 @@ void Painter::DrawImage(const Image& image, const Rect& destination, Float opaci
   if (!placed) return;
   cairo_surface_t* surface = image.GetCairoSurface();
   if (!surface) return;
-  cairo_set_source_surface(cr_, surface, 0.0, 0.0);
-  cairo_pattern_t* pattern = cairo_get_source(cr_);
   // Pattern space is the image's pixels: user -> pattern scales the destination onto them.
   cairo_matrix_t matrix;
   cairo_matrix_init_scale(&matrix, static_cast<Float>(image.GetWidth()) / destination.Width(),
                           static_cast<Float>(image.GetHeight()) / destination.Height());
   cairo_matrix_translate(&matrix, -destination.left, -destination.top);
-  cairo_pattern_set_matrix(pattern, &matrix);
+  cairo_pattern_t* pattern = CreateSurfacePattern(cr_, surface, matrix);
+  if (!pattern) return;  // stretched beyond what cairo can invert: too thin to see
   cairo_pattern_set_filter(pattern, CAIRO_FILTER_GOOD);
   // Padding instead of transparency beyond the edge keeps a scaled image's border sharp.
   cairo_pattern_set_extend(pattern, CAIRO_EXTEND_PAD);
+  cairo_set_source(cr_, pattern);
+  cairo_pattern_destroy(pattern);
   TraceRect(placed);
   if (opacity >= 1.0) {
     cairo_fill(cr_);

@@ -248,6 +248,28 @@ TEST(PainterTest, RestoreToDepthUnwindsMixedEntries) {
   EXPECT_TRUE(p.GetStatus().IsOk());
 }
 
+// Found by the event fuzzer: an image stretched over an enormous rectangle gives its pixels a
+// scale too small to invert. cairo would fail the fill and stop drawing for good, and any
+// later read of the context's source in that state leaked a pattern.
+TEST(PainterTest, ImageTooStretchedToInvertLeavesThePainterWorking) {
+  Result<Ref<Image>> created = Image::Create(2, 2);
+  ASSERT_TRUE(created.IsOk());
+  Ref<Image> image = *created;
+  for (Int y = 0; y < 2; ++y) {
+    for (Int x = 0; x < 2; ++x) image->SetPixel(x, y, kRedPixel);
+  }
+  Surface s(20, 20);
+  Painter& p = s.Paint();
+  for (Float huge : {1e300, -1e300, std::numeric_limits<Float>::max()}) {
+    p.DrawImage(*image, {-huge, -huge, huge, huge});
+    p.DrawImage(*image, {0, 0, huge, 4}, 0.5);
+    EXPECT_TRUE(p.GetStatus().IsOk()) << huge;
+  }
+  p.DrawImage(*image, {0, 0, 10, 10});
+  EXPECT_EQ(s.Pixel(5, 5), kRedPixel);
+  EXPECT_TRUE(p.GetStatus().IsOk());
+}
+
 TEST(PainterTest, CollapsedTransformDrawsNothing) {
   Surface s(20, 20);
   Painter& p = s.Paint();
