@@ -69,6 +69,15 @@ struct Matrix2d {
     const Float inv = 1.0 / det;
     return {d * inv, -b * inv, -c * inv, a * inv, (c * ty - d * tx) * inv, (b * tx - a * ty) * inv};
   }
+  // Finite, not singular, and with an inverse that does not overflow (a denormal scale has
+  // none): cairo fails on anything less and refuses to draw on that context again.
+  bool HasFiniteInverse() const {
+    const Float det = Determinant();
+    if (!(std::isfinite(det) && det != 0.0 && std::isfinite(tx) && std::isfinite(ty))) return false;
+    const Matrix2d i = Inverse();
+    return std::isfinite(i.a) && std::isfinite(i.b) && std::isfinite(i.c) && std::isfinite(i.d) &&
+           std::isfinite(i.tx) && std::isfinite(i.ty);
+  }
   bool IsTranslationOnly() const { return a == 1.0 && b == 0.0 && c == 0.0 && d == 1.0; }
   friend bool operator==(const Matrix2d&, const Matrix2d&) = default;
 };

@@ -1,6 +1,5 @@
 #include "host/gfx/SVGDocument.h"
 
-
 #include <cairo.h>
 #include <gio/gio.h>
 #include <librsvg/rsvg.h>
@@ -17,8 +16,8 @@
 #include <system_error>
 
 #include "host/gfx/Image.h"
-#include "host/gfx/SurfacePattern.h"
 #include "host/gfx/ResourceUrl.h"
+#include "host/gfx/SurfacePattern.h"
 #include "host/gfx/VectorIconInterface.h"
 
 namespace zarvo {

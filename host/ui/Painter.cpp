@@ -32,9 +32,6 @@ constexpr Float kMinDeviceRadius = 1.0 / 256.0;
 constexpr Float kQuarterCircleKappa = 0.5522847498307936;
 
 bool IsFinite(Vector2d p) { return std::isfinite(p.x) && std::isfinite(p.y); }
-bool IsFinite(const Matrix2d& m) {
-  return IsFinite(Vector2d{m.a, m.b}) && IsFinite(Vector2d{m.c, m.d}) && IsFinite(Vector2d{m.tx, m.ty});
-}
 
 class CairoSink {
  public:
@@ -95,10 +92,9 @@ void Painter::SetTransform(const Matrix2d& matrix) {
 
 void Painter::ApplyTransform() {
   const Matrix2d& m = transform_;
-  const Float det = m.Determinant();
-  // cairo would go into a permanent error state on a singular matrix, and it inverts the matrix
-  // of a group it composes: an inverse that overflows (a denormal scale) fails its assertions.
-  degenerate_ = !(std::isfinite(det) && det != 0.0 && IsFinite(m) && IsFinite(m.Inverse()));
+  // cairo inverts the matrix of a group it composes, and fails its assertions on an inverse
+  // that overflows.
+  degenerate_ = !m.HasFiniteInverse();
   if (degenerate_) return;
   // A pen wider than the device box covers it whole; wider still, the stroker's offsets wrap.
   maxPenWidth_ = kDeviceLimit / MaxStretch(m);

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 #include "host/core/MathTypes.h"
 
 namespace zarvo {
@@ -41,6 +44,18 @@ TEST(MathTypesTest, TheTwoDimensionalMatrixIsTheCanvasTransform) {
   EXPECT_EQ(m.c, 0.5) << "row 1 is the second axis (c, d)";
   const Vector2d moved = m.TransformPoint({1.0, 2.0});
   EXPECT_EQ(moved, (Vector2d{2.0 + 1.0 + 5.0, 2.0 - 2.0}));
+}
+
+TEST(MathTypesTest, OnlyAMatrixWhoseInverseIsFiniteCountsAsInvertible) {
+  EXPECT_TRUE(Matrix2d{}.HasFiniteInverse());
+  EXPECT_TRUE((Matrix2d{0.0, 2.0, -3.0, 0.0, 1e6, -1e6}).HasFiniteInverse()) << "a rotation with a stretch";
+  const Float inf = std::numeric_limits<Float>::infinity();
+  for (const Matrix2d& m : {Matrix2d::Scale(0.0, 1.0), Matrix2d{1.0, 2.0, 2.0, 4.0, 0.0, 0.0},
+                            Matrix2d::Scale(inf, 1.0), Matrix2d::Translation(std::nan(""), 0.0),
+                            Matrix2d::Scale(1e200, 1e200), Matrix2d::Scale(1e-310, 1.0),
+                            Matrix2d::Scale(1e-200, 1e-200)}) {
+    EXPECT_FALSE(m.HasFiniteInverse()) << m.a << " " << m.b << " " << m.c << " " << m.d;
+  }
 }
 
 }  // namespace
